@@ -1,0 +1,15 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+#pragma once
+
+/* The stages of the tour, one file each. */
+
+#include <libmodel.h>
+
+/* Prints a heading for a stage. */
+void tour_heading (const char *title);
+
+/* Prints the dump of a value and releases the text. */
+void tour_print_dump (gpointer value);
+
+void tour_values_frame (void);
+void tour_rows (void);

@@ -1,0 +1,102 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+#include "tests/support.h"
+
+namespace lmtest {
+
+void
+Test::SetUp ()
+{
+  /* Criticals must come back to the test, never abort it. */
+  g_log_set_always_fatal (GLogLevelFlags (G_LOG_FATAL_MASK & ~G_LOG_LEVEL_CRITICAL));
+  previous_handler_ = g_log_set_default_handler (handler, this);
+}
+
+void
+Test::TearDown ()
+{
+  g_log_set_default_handler (previous_handler_, previous_data_);
+  for (const LogRecord &record : log_)
+    if (record.level & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING))
+      ADD_FAILURE () << "unexpected " << ((record.level & G_LOG_LEVEL_CRITICAL) ? "critical" : "warning")
+                     << " [" << record.domain << "]: " << record.message;
+  log_.clear ();
+}
+
+void
+Test::handler (const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer data)
+{
+  auto *self = static_cast<Test *> (data);
+  if (level & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING | G_LOG_LEVEL_ERROR))
+    self->log_.push_back ({level, domain ? domain : "", message ? message : ""});
+  else if (self->previous_handler_)
+    self->previous_handler_ (domain, level, message, self->previous_data_);
+}
+
+void
+Test::expect_critical (const std::string &message)
+{
+  for (auto it = log_.begin (); it != log_.end (); ++it) {
+    if ((it->level & G_LOG_LEVEL_CRITICAL) && it->message == message) {
+      /* The library logs in GLib's default domain, never one of its own. */
+      EXPECT_EQ ("", it->domain) << "for critical " << message;
+      log_.erase (it);
+      return;
+    }
+  }
+  std::string seen;
+  for (const LogRecord &record : log_)
+    seen += "\n  [" + record.domain + "] " + record.message;
+  ADD_FAILURE () << "expected critical: " << message << "\ncaptured:" << (seen.empty () ? " nothing" : seen);
+}
+
+std::vector<LogRecord>
+Test::take_log ()
+{
+  std::vector<LogRecord> out;
+  out.swap (log_);
+  return out;
+}
+
+size_t
+Test::pending () const
+{
+  return log_.size ();
+}
+
+Watch::Watch (gpointer object) : object_ (object)
+{
+  g_object_add_weak_pointer (G_OBJECT (object), &object_);
+}
+
+Watch::~Watch ()
+{
+  if (object_)
+    g_object_remove_weak_pointer (G_OBJECT (object_), &object_);
+}
+
+NotifyCounter::NotifyCounter (gpointer object, const char *property) : object_ (object)
+{
+  std::string signal = std::string ("notify::") + property;
+  handler_ = g_signal_connect (object, signal.c_str (), G_CALLBACK (on_notify), this);
+}
+
+NotifyCounter::~NotifyCounter ()
+{
+  g_signal_handler_disconnect (object_, handler_);
+}
+
+void
+NotifyCounter::on_notify (GObject *, GParamSpec *, gpointer data)
+{
+  static_cast<NotifyCounter *> (data)->count_++;
+}
+
+std::string
+take_string (gchar *text)
+{
+  std::string out = text ? text : "<null>";
+  g_free (text);
+  return out;
+}
+
+}  // namespace lmtest

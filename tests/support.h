@@ -1,0 +1,87 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+#pragma once
+
+/*
+ * Test support: a fixture that captures GLib's log so a test can assert the
+ * exact critical text, and fails the test on any critical or warning it did
+ * not expect; and a watch that tells whether an object was finalized.
+ */
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "include/libmodel.h"
+
+namespace lmtest {
+
+struct LogRecord {
+  GLogLevelFlags level;
+  std::string domain;
+  std::string message;
+};
+
+class Test : public ::testing::Test {
+ protected:
+  void SetUp () override;
+  void TearDown () override;
+
+  /* Consumes one captured critical with exactly this text; fails the test
+   * (listing what was captured) when there is none. */
+  void expect_critical (const std::string &message);
+
+  /* Consumes every captured message and returns them. */
+  std::vector<LogRecord> take_log ();
+
+  /* Number of criticals and warnings captured and not yet consumed. */
+  size_t pending () const;
+
+ private:
+  static void handler (const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer data);
+  std::vector<LogRecord> log_;
+  GLogFunc previous_handler_ = nullptr;
+  gpointer previous_data_ = nullptr;
+};
+
+/* Tells whether an object has been finalized, through a weak pointer. */
+class Watch {
+ public:
+  explicit Watch (gpointer object);
+  Watch (const Watch &) = delete;
+  Watch &operator= (const Watch &) = delete;
+  ~Watch ();
+  bool finalized () const { return object_ == nullptr; }
+
+ private:
+  gpointer object_;
+};
+
+/* Counts notify emissions of one property. */
+class NotifyCounter {
+ public:
+  NotifyCounter (gpointer object, const char *property);
+  NotifyCounter (const NotifyCounter &) = delete;
+  NotifyCounter &operator= (const NotifyCounter &) = delete;
+  ~NotifyCounter ();
+  int count () const { return count_; }
+  void reset () { count_ = 0; }
+
+ private:
+  static void on_notify (GObject *, GParamSpec *, gpointer data);
+  gpointer object_;
+  gulong handler_ = 0;
+  int count_ = 0;
+};
+
+/* Takes ownership of a string from the library for comparison. */
+std::string take_string (gchar *text);
+
+/* True when text is null; the library distinguishes null from "". */
+inline bool
+is_null_text (const gchar *text)
+{
+  return text == nullptr;
+}
+
+}  // namespace lmtest
