@@ -307,6 +307,18 @@ install_properties (GObjectClass *klass)
     lm::assign<&lm::private_type<Type>::type::field> (self, value);    \
   }
 
+/* A second getter of a field under another exported name, e.g.
+ *   LM_GETTER_NAMED (SELF, int32, itsvalue, gint32, 0)
+ * defines tavrel_model_data_value_int32_get_int32 reading itsvalue. */
+#define LM_GETTER_NAMED(...) LM_GETTER_NAMED_ (__VA_ARGS__)
+#define LM_GETTER_NAMED_(prefix, Type, IS, name, field, ctype, neutral) \
+  extern "C" ctype prefix##_get_##name (Type *self) noexcept          \
+  {                                                                   \
+    LM_RETURN_VAL_IF_FAIL (self != NULL, neutral);                    \
+    LM_RETURN_VAL_IF_FAIL (IS (self), neutral);                       \
+    return lm::read (lm::priv (self)->field);                         \
+  }
+
 #define LM_ACCESSORS_(prefix, Type, IS, field, ctype, neutral) \
   LM_GETTER_ (prefix, Type, IS, field, ctype, neutral)         \
   LM_SETTER_ (prefix, Type, IS, field, ctype)

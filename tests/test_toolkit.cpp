@@ -241,3 +241,13 @@ TEST_F (Toolkit, OwnedListsHoldTheirElements)
   text[0] = 'X';
   EXPECT_STREQ ("copied", static_cast<const char *> (lm::at (strings, 0)));
 }
+
+LM_GETTER_NAMED (lm_probe, LmProbe, LM_IS_PROBE, short, narrow, gint16, 0)
+
+TEST_F (Toolkit, NamedGetterReadsItsField)
+{
+  lm_probe_set_narrow (probe, 12);
+  EXPECT_EQ (12, lm_probe_get_short (probe));
+  EXPECT_EQ (0, lm_probe_get_short (nullptr));
+  expect_critical ("lm_probe_get_short: assertion 'self != NULL' failed");
+}
