@@ -283,6 +283,40 @@ TAVREL_MODEL_API void tavrel_model_data_value_time_span_set_itsvalue (TavrelMode
  * Values: enumerations (Data/value_enum)
  * ====================================================================== */
 
+#define TAVREL_MODEL_DATA_TYPE_VALUE_ENUM (tavrel_model_data_value_enum_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueEnum, tavrel_model_data_value_enum, TAVREL_MODEL_DATA, VALUE_ENUM, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueEnumClass {
+  TavrelModelDataValueObjectClass parent_class;
+  void (*initialize) (TavrelModelDataValueEnum *self, const gchar *const *values, gint count);
+};
+
+TAVREL_MODEL_API TavrelModelDataValueEnum *tavrel_model_data_value_enum_new (const gchar *enum_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueEnum *tavrel_model_data_value_enum_construct (GType object_type, const gchar *enum_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_enum_initialize (TavrelModelDataValueEnum *self, const gchar *const *values, gint count) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_value_enum_get_itsvalue (TavrelModelDataValueEnum *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_enum_set_itsvalue (TavrelModelDataValueEnum *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_FLAGS (tavrel_model_data_value_flags_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueFlags, tavrel_model_data_value_flags, TAVREL_MODEL_DATA, VALUE_FLAGS, TavrelModelDataValueEnum)
+
+struct _TavrelModelDataValueFlagsClass {
+  TavrelModelDataValueEnumClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueFlags *tavrel_model_data_value_flags_new (const gchar *flag_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueFlags *tavrel_model_data_value_flags_construct (GType object_type, const gchar *flag_value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_SET (tavrel_model_data_value_set_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueSet, tavrel_model_data_value_set, TAVREL_MODEL_DATA, VALUE_SET, TavrelModelDataValueEnum)
+
+struct _TavrelModelDataValueSetClass {
+  TavrelModelDataValueEnumClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueSet *tavrel_model_data_value_set_new (const gchar *set_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueSet *tavrel_model_data_value_set_construct (GType object_type, const gchar *set_value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: spatial (Data/value_spatial)
  * ====================================================================== */
