@@ -321,6 +321,30 @@ TAVREL_MODEL_API TavrelModelDataValueSet *tavrel_model_data_value_set_construct 
  * Values: spatial (Data/value_spatial)
  * ====================================================================== */
 
+#define TAVREL_MODEL_DATA_TYPE_VALUE_GEOMETRY (tavrel_model_data_value_geometry_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueGeometry, tavrel_model_data_value_geometry, TAVREL_MODEL_DATA, VALUE_GEOMETRY, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueGeometryClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueGeometry *tavrel_model_data_value_geometry_new (const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueGeometry *tavrel_model_data_value_geometry_construct (GType object_type, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_value_geometry_get_itsvalue (TavrelModelDataValueGeometry *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_geometry_set_itsvalue (TavrelModelDataValueGeometry *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_GEOGRAPHY (tavrel_model_data_value_geography_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueGeography, tavrel_model_data_value_geography, TAVREL_MODEL_DATA, VALUE_GEOGRAPHY, TavrelModelDataValueGeometry)
+
+struct _TavrelModelDataValueGeographyClass {
+  TavrelModelDataValueGeometryClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueGeography *tavrel_model_data_value_geography_new (const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueGeography *tavrel_model_data_value_geography_construct (GType object_type, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_geography_latitude (TavrelModelDataValueGeography *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_geography_longitude (TavrelModelDataValueGeography *self) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * The value factory (Data/value_factory)
  * ====================================================================== */
