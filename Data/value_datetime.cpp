@@ -134,7 +134,13 @@ tavrel_model_data_value_date_time_class_init (TavrelModelDataValueDateTimeClass 
   lm::install_properties<value_date_time_properties> (G_OBJECT_CLASS (klass));
 }
 
-#define CHECK_TYPE(TYPE) LM_RETURN_VAL_IF_FAIL (g_type_is_a (object_type, TYPE), NULL)
+/* Written out per class: the condition text names the type macro. */
+#define CHECK_DATE_TIME_TYPE() \
+  LM_RETURN_VAL_IF_FAIL (g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME), NULL)
+#define CHECK_DATE_TYPE() LM_RETURN_VAL_IF_FAIL (g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_DATE), NULL)
+#define CHECK_TIME_TYPE() LM_RETURN_VAL_IF_FAIL (g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_TIME), NULL)
+#define CHECK_TIME_SPAN_TYPE() \
+  LM_RETURN_VAL_IF_FAIL (g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_TIME_SPAN), NULL)
 
 extern "C" TavrelModelDataValueDateTime *
 tavrel_model_data_value_date_time_new (void) noexcept
@@ -145,7 +151,7 @@ tavrel_model_data_value_date_time_new (void) noexcept
 extern "C" TavrelModelDataValueDateTime *
 tavrel_model_data_value_date_time_construct (GType object_type) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME);
+  CHECK_DATE_TIME_TYPE ();
   return datetime_build<TavrelModelDataValueDateTime> (object_type, g_date_time_new_now_local ());
 }
 
@@ -160,7 +166,7 @@ extern "C" TavrelModelDataValueDateTime *
 tavrel_model_data_value_date_time_construct_datetime (GType object_type, GDateTime *datetime) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (datetime != NULL, NULL);
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME);
+  CHECK_DATE_TIME_TYPE ();
   return datetime_build<TavrelModelDataValueDateTime> (object_type, g_date_time_to_local (datetime));
 }
 
@@ -177,7 +183,7 @@ extern "C" TavrelModelDataValueDateTime *
 tavrel_model_data_value_date_time_construct_iso8601 (GType object_type, const gchar *datetime) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (datetime != NULL, NULL);
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME);
+  CHECK_DATE_TIME_TYPE ();
   g_autoptr (GTimeZone) utc = g_time_zone_new_utc ();
   return datetime_build<TavrelModelDataValueDateTime> (object_type, parse_iso8601 (datetime, utc));
 }
@@ -194,7 +200,7 @@ extern "C" TavrelModelDataValueDateTime *
 tavrel_model_data_value_date_time_construct_utc (GType object_type, gint year, gint month, gint day, gint hour,
                                                  gint minute, gint seconds) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME);
+  CHECK_DATE_TIME_TYPE ();
   return datetime_build<TavrelModelDataValueDateTime> (object_type,
                                                        g_date_time_new_utc (year, month, day, hour, minute, seconds));
 }
@@ -263,7 +269,7 @@ tavrel_model_data_value_date_new (void) noexcept
 extern "C" TavrelModelDataValueDate *
 tavrel_model_data_value_date_construct (GType object_type) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE);
+  CHECK_DATE_TYPE ();
   return datetime_build<TavrelModelDataValueDate> (object_type, g_date_time_new_now_local ());
 }
 
@@ -276,7 +282,7 @@ tavrel_model_data_value_date_new_dmy (gint year, gint month, gint day) noexcept
 extern "C" TavrelModelDataValueDate *
 tavrel_model_data_value_date_construct_dmy (GType object_type, gint year, gint month, gint day) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE);
+  CHECK_DATE_TYPE ();
   return datetime_build<TavrelModelDataValueDate> (object_type, g_date_time_new_local (year, month, day, 0, 0, 0));
 }
 
@@ -293,7 +299,7 @@ extern "C" TavrelModelDataValueDate *
 tavrel_model_data_value_date_construct_date (GType object_type, const GDate *date) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (date != NULL, NULL);
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE);
+  CHECK_DATE_TYPE ();
   GDateTime *midnight = nullptr;
   if (g_date_valid (date))
     midnight = g_date_time_new_local (g_date_get_year (date), g_date_get_month (date), g_date_get_day (date), 0, 0, 0);
@@ -312,7 +318,7 @@ extern "C" TavrelModelDataValueDate *
 tavrel_model_data_value_date_construct_iso8601 (GType object_type, const gchar *date) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (date != NULL, NULL);
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_DATE);
+  CHECK_DATE_TYPE ();
   g_autoptr (GTimeZone) local = g_time_zone_new_local ();
   return datetime_build<TavrelModelDataValueDate> (object_type, parse_iso8601 (date, local));
 }
@@ -354,7 +360,7 @@ tavrel_model_data_value_time_new (void) noexcept
 extern "C" TavrelModelDataValueTime *
 tavrel_model_data_value_time_construct (GType object_type) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_TIME);
+  CHECK_TIME_TYPE ();
   return datetime_build<TavrelModelDataValueTime> (object_type, g_date_time_new_now_local ());
 }
 
@@ -370,7 +376,7 @@ tavrel_model_data_value_time_new_hms (gint hour, gint minute, gdouble seconds) n
 extern "C" TavrelModelDataValueTime *
 tavrel_model_data_value_time_construct_hms (GType object_type, gint hour, gint minute, gdouble seconds) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_TIME);
+  CHECK_TIME_TYPE ();
   return datetime_build<TavrelModelDataValueTime> (object_type, today_at (hour, minute, seconds));
 }
 
@@ -385,7 +391,7 @@ extern "C" TavrelModelDataValueTime *
 tavrel_model_data_value_time_construct_time (GType object_type, GDateTime *datetime) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (datetime != NULL, NULL);
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_TIME);
+  CHECK_TIME_TYPE ();
   return datetime_build<TavrelModelDataValueTime> (object_type, g_date_time_to_utc (datetime));
 }
 
@@ -460,7 +466,7 @@ tavrel_model_data_value_time_span_new (gint64 span) noexcept
 extern "C" TavrelModelDataValueTimeSpan *
 tavrel_model_data_value_time_span_construct (GType object_type, gint64 span) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_TIME_SPAN);
+  CHECK_TIME_SPAN_TYPE ();
   return time_span_build (object_type, 0, span);
 }
 
@@ -474,11 +480,14 @@ tavrel_model_data_value_time_span_new_interval (gint32 interval, gint64 span) no
 extern "C" TavrelModelDataValueTimeSpan *
 tavrel_model_data_value_time_span_construct_interval (GType object_type, gint32 interval, gint64 span) noexcept
 {
-  CHECK_TYPE (TAVREL_MODEL_DATA_TYPE_VALUE_TIME_SPAN);
+  CHECK_TIME_SPAN_TYPE ();
   return time_span_build (object_type, interval, span);
 }
 
-#undef CHECK_TYPE
+#undef CHECK_DATE_TIME_TYPE
+#undef CHECK_DATE_TYPE
+#undef CHECK_TIME_TYPE
+#undef CHECK_TIME_SPAN_TYPE
 
 #define SELF tavrel_model_data_value_time_span, TavrelModelDataValueTimeSpan, TAVREL_MODEL_DATA_IS_VALUE_TIME_SPAN
 LM_ACCESSORS (SELF, itsvalue, gint64, 0)
