@@ -257,7 +257,10 @@ TEST_F (TextKinds, GeographyCoordinates)
       {"lat 1.5, lon 2.5", 0.0, 0.0},
       {"52.52 ,13.405", 0.0, 0.0},
       {"", 0.0, 0.0},
+      /* Not UTF-8: no pair, however plain the digits after the break. */
       {"\xff\xfe 1.5,2", 0.0, 0.0},
+      {"1.5,2\xed\xa0\x80", 0.0, 0.0},
+      {"\xc0\xaf" "1,2", 0.0, 0.0},
   };
   /* The numbers are read the same in a comma-decimal locale. */
   g_autofree gchar *saved_locale = g_strdup (setlocale (LC_ALL, nullptr));
