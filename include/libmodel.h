@@ -212,6 +212,69 @@ TAVREL_MODEL_API gchar *tavrel_model_data_value_error_get_itsvalue (TavrelModelD
  * Values: dates and times (Data/value_datetime)
  * ====================================================================== */
 
+#define TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME (tavrel_model_data_value_date_time_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueDateTime, tavrel_model_data_value_date_time, TAVREL_MODEL_DATA, VALUE_DATE_TIME, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueDateTimeClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_new_datetime (GDateTime *datetime) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_construct_datetime (GType object_type, GDateTime *datetime) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_new_iso8601 (const gchar *datetime) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_construct_iso8601 (GType object_type, const gchar *datetime) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_new_utc (gint year, gint month, gint day, gint hour, gint minute, gint seconds) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDateTime *tavrel_model_data_value_date_time_construct_utc (GType object_type, gint year, gint month, gint day, gint hour, gint minute, gint seconds) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gchar *tavrel_model_data_value_date_time_format (TavrelModelDataValueDateTime *self, const gchar *format) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GDateTime *tavrel_model_data_value_date_time_get_itsvalue (TavrelModelDataValueDateTime *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_date_time_set_itsvalue (TavrelModelDataValueDateTime *self, GDateTime *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_DATE (tavrel_model_data_value_date_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueDate, tavrel_model_data_value_date, TAVREL_MODEL_DATA, VALUE_DATE, TavrelModelDataValueDateTime)
+
+struct _TavrelModelDataValueDateClass {
+  TavrelModelDataValueDateTimeClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_new_dmy (gint year, gint month, gint day) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_construct_dmy (GType object_type, gint year, gint month, gint day) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_new_date (const GDate *date) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_construct_date (GType object_type, const GDate *date) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_new_iso8601 (const gchar *date) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDate *tavrel_model_data_value_date_construct_iso8601 (GType object_type, const gchar *date) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_TIME (tavrel_model_data_value_time_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueTime, tavrel_model_data_value_time, TAVREL_MODEL_DATA, VALUE_TIME, TavrelModelDataValueDateTime)
+
+struct _TavrelModelDataValueTimeClass {
+  TavrelModelDataValueDateTimeClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueTime *tavrel_model_data_value_time_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTime *tavrel_model_data_value_time_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTime *tavrel_model_data_value_time_new_hms (gint hour, gint minute, gdouble seconds) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTime *tavrel_model_data_value_time_construct_hms (GType object_type, gint hour, gint minute, gdouble seconds) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTime *tavrel_model_data_value_time_new_time (GDateTime *datetime) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTime *tavrel_model_data_value_time_construct_time (GType object_type, GDateTime *datetime) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_TIME_SPAN (tavrel_model_data_value_time_span_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueTimeSpan, tavrel_model_data_value_time_span, TAVREL_MODEL_DATA, VALUE_TIME_SPAN, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueTimeSpanClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueTimeSpan *tavrel_model_data_value_time_span_new (gint64 span) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTimeSpan *tavrel_model_data_value_time_span_construct (GType object_type, gint64 span) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTimeSpan *tavrel_model_data_value_time_span_new_interval (gint32 interval, gint64 span) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueTimeSpan *tavrel_model_data_value_time_span_construct_interval (GType object_type, gint32 interval, gint64 span) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint64 tavrel_model_data_value_time_span_get_itsvalue (TavrelModelDataValueTimeSpan *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_time_span_set_itsvalue (TavrelModelDataValueTimeSpan *self, gint64 value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: binary data (Data/value_binary)
  * ====================================================================== */
@@ -220,9 +283,67 @@ TAVREL_MODEL_API gchar *tavrel_model_data_value_error_get_itsvalue (TavrelModelD
  * Values: enumerations (Data/value_enum)
  * ====================================================================== */
 
+#define TAVREL_MODEL_DATA_TYPE_VALUE_ENUM (tavrel_model_data_value_enum_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueEnum, tavrel_model_data_value_enum, TAVREL_MODEL_DATA, VALUE_ENUM, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueEnumClass {
+  TavrelModelDataValueObjectClass parent_class;
+  void (*initialize) (TavrelModelDataValueEnum *self, const gchar *const *values, gint count);
+};
+
+TAVREL_MODEL_API TavrelModelDataValueEnum *tavrel_model_data_value_enum_new (const gchar *enum_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueEnum *tavrel_model_data_value_enum_construct (GType object_type, const gchar *enum_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_enum_initialize (TavrelModelDataValueEnum *self, const gchar *const *values, gint count) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_value_enum_get_itsvalue (TavrelModelDataValueEnum *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_enum_set_itsvalue (TavrelModelDataValueEnum *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_FLAGS (tavrel_model_data_value_flags_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueFlags, tavrel_model_data_value_flags, TAVREL_MODEL_DATA, VALUE_FLAGS, TavrelModelDataValueEnum)
+
+struct _TavrelModelDataValueFlagsClass {
+  TavrelModelDataValueEnumClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueFlags *tavrel_model_data_value_flags_new (const gchar *flag_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueFlags *tavrel_model_data_value_flags_construct (GType object_type, const gchar *flag_value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_SET (tavrel_model_data_value_set_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueSet, tavrel_model_data_value_set, TAVREL_MODEL_DATA, VALUE_SET, TavrelModelDataValueEnum)
+
+struct _TavrelModelDataValueSetClass {
+  TavrelModelDataValueEnumClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueSet *tavrel_model_data_value_set_new (const gchar *set_value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueSet *tavrel_model_data_value_set_construct (GType object_type, const gchar *set_value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: spatial (Data/value_spatial)
  * ====================================================================== */
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_GEOMETRY (tavrel_model_data_value_geometry_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueGeometry, tavrel_model_data_value_geometry, TAVREL_MODEL_DATA, VALUE_GEOMETRY, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueGeometryClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueGeometry *tavrel_model_data_value_geometry_new (const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueGeometry *tavrel_model_data_value_geometry_construct (GType object_type, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_value_geometry_get_itsvalue (TavrelModelDataValueGeometry *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_geometry_set_itsvalue (TavrelModelDataValueGeometry *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_GEOGRAPHY (tavrel_model_data_value_geography_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueGeography, tavrel_model_data_value_geography, TAVREL_MODEL_DATA, VALUE_GEOGRAPHY, TavrelModelDataValueGeometry)
+
+struct _TavrelModelDataValueGeographyClass {
+  TavrelModelDataValueGeometryClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueGeography *tavrel_model_data_value_geography_new (const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueGeography *tavrel_model_data_value_geography_construct (GType object_type, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_geography_latitude (TavrelModelDataValueGeography *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_geography_longitude (TavrelModelDataValueGeography *self) TAVREL_MODEL_NOEXCEPT;
 
 /* ======================================================================
  * The value factory (Data/value_factory)
