@@ -52,10 +52,11 @@ today_at (gint hour, gint minute, gdouble seconds)
   return g_date_time_new (local, year, month, day, hour, minute, seconds);
 }
 
+/* Date-times are immutable: a copy of a value may share its source's. */
 GDateTime *
-to_local_or_null (GDateTime *datetime)
+shared (GDateTime *datetime)
 {
-  return datetime ? g_date_time_to_local (datetime) : nullptr;
+  return datetime ? g_date_time_ref (datetime) : nullptr;
 }
 
 }  // namespace
@@ -125,9 +126,15 @@ tavrel_model_data_value_date_time_class_init (TavrelModelDataValueDateTimeClass 
       g_value_take_boxed (result, g_date_time_new_from_unix_local (g_date_time_to_unix (datetime)));
   };
   value_klass->to_string = [] (TavrelModelDataValueObject *self) { return render (held (self), "%Y-%m-%d %H:%M:%S"); };
-  /* The constructor refuses a null date-time, and so does the copy. */
+  /* A copy holds the same date-time, zone included, so that it renders as
+   * its source: a copied row must not look edited.  Without a date-time the
+   * constructor refuses, with its own critical. */
   value_klass->clone = [] (TavrelModelDataValueObject *self) {
-    return as_value (tavrel_model_data_value_date_time_new_datetime (held (self)));
+    GDateTime *datetime = held (self);
+    if (!datetime)
+      return as_value (tavrel_model_data_value_date_time_new_datetime (nullptr));
+    return as_value (
+        datetime_build<TavrelModelDataValueDateTime> (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME, g_date_time_ref (datetime)));
   };
   value_klass->get_name = [] (TavrelModelDataValueObject *) -> const gchar * { return "datetime"; };
   value_klass->get_data_type = [] (TavrelModelDataValueObject *) { return TAVREL_MODEL_DATA_DATA_TYPE_DATETIME; };
@@ -247,8 +254,7 @@ tavrel_model_data_value_date_class_init (TavrelModelDataValueDateClass *klass)
   value_klass->to_string = [] (TavrelModelDataValueObject *self) { return render (held (self), "%Y-%m-%d"); };
   /* Unlike a date-time, a date without one copies to a date without one. */
   value_klass->clone = [] (TavrelModelDataValueObject *self) {
-    return as_value (datetime_build<TavrelModelDataValueDate> (TAVREL_MODEL_DATA_TYPE_VALUE_DATE,
-                                                               to_local_or_null (held (self))));
+    return as_value (datetime_build<TavrelModelDataValueDate> (TAVREL_MODEL_DATA_TYPE_VALUE_DATE, shared (held (self))));
   };
   value_klass->get_name = [] (TavrelModelDataValueObject *) -> const gchar * { return "date"; };
   value_klass->get_data_type = [] (TavrelModelDataValueObject *) { return TAVREL_MODEL_DATA_DATA_TYPE_DATE; };
@@ -338,8 +344,7 @@ tavrel_model_data_value_time_class_init (TavrelModelDataValueTimeClass *klass)
   TavrelModelDataValueObjectClass *value_klass = TAVREL_MODEL_DATA_VALUE_OBJECT_CLASS (klass);
   value_klass->to_string = [] (TavrelModelDataValueObject *self) { return render (held (self), "%H:%M:%S"); };
   value_klass->clone = [] (TavrelModelDataValueObject *self) {
-    return as_value (datetime_build<TavrelModelDataValueTime> (TAVREL_MODEL_DATA_TYPE_VALUE_TIME,
-                                                               to_local_or_null (held (self))));
+    return as_value (datetime_build<TavrelModelDataValueTime> (TAVREL_MODEL_DATA_TYPE_VALUE_TIME, shared (held (self))));
   };
   value_klass->get_name = [] (TavrelModelDataValueObject *) -> const gchar * { return "time"; };
   value_klass->get_data_type = [] (TavrelModelDataValueObject *) { return TAVREL_MODEL_DATA_DATA_TYPE_TIME; };

@@ -260,7 +260,9 @@ TEST_F (DateTimes, ConversionToGenericValues)
   EXPECT_EQ (5, g_date_get_day (day));
 }
 
-TEST_F (DateTimes, ClonesHoldLocalTime)
+/* A copy renders as its source in every zone: a row copied for editing
+ * must not differ from the row as read. */
+TEST_F (DateTimes, ClonesRenderAsTheirSource)
 {
   use_berlin ();
   g_autoptr (TavrelModelDataValueDateTime) value = tavrel_model_data_value_date_time_new_iso8601 ("2024-03-05T14:07:09Z");
@@ -269,18 +271,26 @@ TEST_F (DateTimes, ClonesHoldLocalTime)
   EXPECT_NE (TAVREL_MODEL_DATA_VALUE_OBJECT (value), copy);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME, G_OBJECT_TYPE (copy));
   EXPECT_EQ (g_date_time_to_unix (held (value)), g_date_time_to_unix (held (copy)));
-  EXPECT_EQ (3600, offset (copy));
-  EXPECT_EQ ("2024-03-05 15:07:09", text (copy));
+  EXPECT_EQ (0, offset (copy));
+  EXPECT_EQ ("2024-03-05 14:07:09", text (copy));
 
   g_autoptr (GDateTime) noon_utc = g_date_time_new_utc (2024, 3, 5, 12, 0, 0);
   g_autoptr (TavrelModelDataValueTime) time = tavrel_model_data_value_time_new_time (noon_utc);
   g_autoptr (TavrelModelDataValueObject) time_copy = clone (time);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_TIME, G_OBJECT_TYPE (time_copy));
-  EXPECT_EQ ("13:00:00", text (time_copy));
+  EXPECT_EQ (text (time), text (time_copy));
+  EXPECT_EQ ("12:00:00", text (time_copy));
   g_autoptr (TavrelModelDataValueDate) date = tavrel_model_data_value_date_new_dmy (2024, 3, 5);
   g_autoptr (TavrelModelDataValueObject) date_copy = clone (date);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_DATE, G_OBJECT_TYPE (date_copy));
   EXPECT_EQ ("2024-03-05", text (date_copy));
+
+  /* A day read in UTC stays that day when copied west of Greenwich. */
+  use_new_york ();
+  g_autoptr (TavrelModelDataValueDate) utc_day = tavrel_model_data_value_date_new_iso8601 ("2024-03-05T00:00:00Z");
+  g_autoptr (TavrelModelDataValueObject) utc_day_copy = clone (utc_day);
+  EXPECT_EQ ("2024-03-05", text (utc_day));
+  EXPECT_EQ ("2024-03-05", text (utc_day_copy));
 
   /* Without a date-time: a date-time refuses to be copied, a date or a
    * time copies to one without a date-time as well. */
