@@ -32,6 +32,10 @@
     }                                                           \
   } while (0)
 
+/* The condition is stringized as written at the call site.  Passed through
+ * another macro's parameter it would be expanded first (a type macro such as
+ * TAVREL_MODEL_DATA_TYPE_VALUE_DATE becomes its call), so a helper macro
+ * writes the check out in its own body rather than taking the type macro. */
 #define LM_RETURN_IF_FAIL(expr) LM_RETURN_IF_FAIL_TEXT (expr, #expr)
 #define LM_RETURN_VAL_IF_FAIL(expr, val) LM_RETURN_VAL_IF_FAIL_TEXT (expr, #expr, val)
 
