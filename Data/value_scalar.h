@@ -112,6 +112,11 @@ implement_interfaces (GType type)
       iface->to_unsigned = [] (TavrelModelDataIUnsigned *self) { return guint64 (payload_of<Traits> (self)); };
     });
   }
+  if constexpr (std::is_floating_point_v<T>) {
+    add_interface (type, TAVREL_MODEL_DATA_TYPE_INUMERIC, +[] (TavrelModelDataINumericInterface *iface) {
+      iface->to_double = [] (TavrelModelDataINumeric *self) { return gdouble (payload_of<Traits> (self)); };
+    });
+  }
 }
 
 /* ---- the class ---------------------------------------------------------- */

@@ -332,6 +332,91 @@ TAVREL_MODEL_API void tavrel_model_data_value_uint64_set_itsvalue (TavrelModelDa
  * Values: booleans, characters and numerics (Data/value_numeric)
  * ====================================================================== */
 
+/* Reads a floating-point value as a double. */
+#define TAVREL_MODEL_DATA_TYPE_INUMERIC (tavrel_model_data_inumeric_get_type ())
+TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataINumeric, tavrel_model_data_inumeric, TAVREL_MODEL_DATA, INUMERIC, GObject)
+
+struct _TavrelModelDataINumericInterface {
+  GTypeInterface parent_iface;
+  gdouble (*to_double) (TavrelModelDataINumeric *self);
+};
+
+TAVREL_MODEL_API gdouble tavrel_model_data_inumeric_to_double (TavrelModelDataINumeric *self) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_BOOLEAN (tavrel_model_data_value_boolean_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueBoolean, tavrel_model_data_value_boolean, TAVREL_MODEL_DATA, VALUE_BOOLEAN, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueBooleanClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueBoolean *tavrel_model_data_value_boolean_new (gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueBoolean *tavrel_model_data_value_boolean_construct (GType object_type, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_value_boolean_get_boolean (TavrelModelDataValueBoolean *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_value_boolean_get_itsvalue (TavrelModelDataValueBoolean *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_boolean_set_itsvalue (TavrelModelDataValueBoolean *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_CHAR (tavrel_model_data_value_char_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueChar, tavrel_model_data_value_char, TAVREL_MODEL_DATA, VALUE_CHAR, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueCharClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueChar *tavrel_model_data_value_char_new (guchar value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueChar *tavrel_model_data_value_char_construct (GType object_type, guchar value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guchar tavrel_model_data_value_char_get_char (TavrelModelDataValueChar *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guchar tavrel_model_data_value_char_get_itsvalue (TavrelModelDataValueChar *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_char_set_itsvalue (TavrelModelDataValueChar *self, guchar value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_FLOAT (tavrel_model_data_value_float_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueFloat, tavrel_model_data_value_float, TAVREL_MODEL_DATA, VALUE_FLOAT, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueFloatClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueFloat *tavrel_model_data_value_float_new (gfloat value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueFloat *tavrel_model_data_value_float_construct (GType object_type, gfloat value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gfloat tavrel_model_data_value_float_get_itsvalue (TavrelModelDataValueFloat *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_float_set_itsvalue (TavrelModelDataValueFloat *self, gfloat value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_DOUBLE (tavrel_model_data_value_double_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueDouble, tavrel_model_data_value_double, TAVREL_MODEL_DATA, VALUE_DOUBLE, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueDoubleClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueDouble *tavrel_model_data_value_double_new (gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDouble *tavrel_model_data_value_double_construct (GType object_type, gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_double_get_itsvalue (TavrelModelDataValueDouble *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_double_set_itsvalue (TavrelModelDataValueDouble *self, gdouble value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_MONEY (tavrel_model_data_value_money_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueMoney, tavrel_model_data_value_money, TAVREL_MODEL_DATA, VALUE_MONEY, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueMoneyClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueMoney *tavrel_model_data_value_money_new (gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueMoney *tavrel_model_data_value_money_construct (GType object_type, gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_money_get_itsvalue (TavrelModelDataValueMoney *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_money_set_itsvalue (TavrelModelDataValueMoney *self, gdouble value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_DECIMAL (tavrel_model_data_value_decimal_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueDecimal, tavrel_model_data_value_decimal, TAVREL_MODEL_DATA, VALUE_DECIMAL, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueDecimalClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueDecimal *tavrel_model_data_value_decimal_new (gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDecimal *tavrel_model_data_value_decimal_construct (GType object_type, gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_decimal_get_itsvalue (TavrelModelDataValueDecimal *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_decimal_set_itsvalue (TavrelModelDataValueDecimal *self, gdouble value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: text (Data/value_string)
  * ====================================================================== */
