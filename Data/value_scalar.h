@@ -144,7 +144,9 @@ class_init (GObjectClass *object_class, void (*finalize) (GObject *))
 {
   using Value = TavrelModelDataValueObject;
   auto *klass = TAVREL_MODEL_DATA_VALUE_OBJECT_CLASS (object_class);
-  object_class->finalize = finalize;
+  /* A payload that needs no destruction spares every unref a call. */
+  if constexpr (!std::is_trivially_destructible_v<Private<Traits>>)
+    object_class->finalize = finalize;
   klass->to_value = [] (Value *self, GValue *result) {
     g_value_init (result, Traits::value_type);
     number_to_gvalue (result, payload_of<Traits> (self));
