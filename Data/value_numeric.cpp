@@ -164,3 +164,7 @@ LM_VALUE_CLASS (Float, float, FLOAT, gfloat)
 LM_VALUE_CLASS (Double, double, DOUBLE, gdouble)
 LM_VALUE_CLASS (Money, money, MONEY, gdouble)
 LM_VALUE_CLASS (Decimal, decimal, DECIMAL, gdouble)
+
+/* The construction benchmarks compare with floors of these sizes. */
+static_assert (sizeof (TavrelModelDataValueBooleanPrivate) == 1 && sizeof (TavrelModelDataValueCharPrivate) == 1 &&
+               sizeof (TavrelModelDataValueFloatPrivate) == 4 && sizeof (TavrelModelDataValueDoublePrivate) == 8);
