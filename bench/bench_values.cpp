@@ -10,10 +10,20 @@ main (int argc, char **argv)
   /* ValueError's private state is a code and a message pointer. */
   std::string floor16 = lmbench::floor (16);
   std::string floor0 = lmbench::floor (0);
+  /* ValueInt32's is its 4-byte payload. */
+  std::string floor4 = lmbench::floor (4);
 
   lmbench::compare ("ValueNull/new+unref", floor0, [] (benchmark::State &state) {
     for (auto _ : state) {
       TavrelModelDataValueNull *value = tavrel_model_data_value_null_new ();
+      benchmark::DoNotOptimize (value);
+      g_object_unref (value);
+    }
+  });
+
+  lmbench::compare ("ValueInt32/new+unref", floor4, [] (benchmark::State &state) {
+    for (auto _ : state) {
+      TavrelModelDataValueInt32 *value = tavrel_model_data_value_int32_new (-1234567);
       benchmark::DoNotOptimize (value);
       g_object_unref (value);
     }

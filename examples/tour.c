@@ -27,6 +27,7 @@ main (void)
 {
   printf ("libmodel tour\n");
   tour_values_frame ();
+  tour_scalar ();
   tour_rows ();
   tour_datetime ();
   printf ("\ntour complete\n");

@@ -12,5 +12,6 @@ void tour_heading (const char *title);
 void tour_print_dump (gpointer value);
 
 void tour_values_frame (void);
+void tour_scalar (void);
 void tour_rows (void);
 void tour_datetime (void);

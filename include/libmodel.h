@@ -200,9 +200,222 @@ TAVREL_MODEL_API gchar *tavrel_model_data_value_error_get_itsvalue (TavrelModelD
  * Values: integers (Data/value_scalar)
  * ====================================================================== */
 
+/* Reads any integer value as a signed 64-bit number.  An unsigned value too
+ * large for it reads as G_MAXINT64. */
+#define TAVREL_MODEL_DATA_TYPE_IINTEGER (tavrel_model_data_iinteger_get_type ())
+TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataIInteger, tavrel_model_data_iinteger, TAVREL_MODEL_DATA, IINTEGER, GObject)
+
+struct _TavrelModelDataIIntegerInterface {
+  GTypeInterface parent_iface;
+  gint64 (*to_integer) (TavrelModelDataIInteger *self);
+};
+
+TAVREL_MODEL_API gint64 tavrel_model_data_iinteger_to_integer (TavrelModelDataIInteger *self) TAVREL_MODEL_NOEXCEPT;
+
+/* Reads an unsigned value as an unsigned 64-bit number; every IUnsigned is
+ * also an IInteger. */
+#define TAVREL_MODEL_DATA_TYPE_IUNSIGNED (tavrel_model_data_iunsigned_get_type ())
+TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataIUnsigned, tavrel_model_data_iunsigned, TAVREL_MODEL_DATA, IUNSIGNED, TavrelModelDataIInteger)
+
+struct _TavrelModelDataIUnsignedInterface {
+  GTypeInterface parent_iface;
+  guint64 (*to_unsigned) (TavrelModelDataIUnsigned *self);
+};
+
+TAVREL_MODEL_API guint64 tavrel_model_data_iunsigned_to_unsigned (TavrelModelDataIUnsigned *self) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_INT8 (tavrel_model_data_value_int8_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueInt8, tavrel_model_data_value_int8, TAVREL_MODEL_DATA, VALUE_INT8, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueInt8Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueInt8 *tavrel_model_data_value_int8_new (gint8 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueInt8 *tavrel_model_data_value_int8_construct (GType object_type, gint8 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint8 tavrel_model_data_value_int8_get_int8 (TavrelModelDataValueInt8 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint8 tavrel_model_data_value_int8_get_itsvalue (TavrelModelDataValueInt8 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_int8_set_itsvalue (TavrelModelDataValueInt8 *self, gint8 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_INT16 (tavrel_model_data_value_int16_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueInt16, tavrel_model_data_value_int16, TAVREL_MODEL_DATA, VALUE_INT16, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueInt16Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueInt16 *tavrel_model_data_value_int16_new (gint16 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueInt16 *tavrel_model_data_value_int16_construct (GType object_type, gint16 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint16 tavrel_model_data_value_int16_get_int16 (TavrelModelDataValueInt16 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint16 tavrel_model_data_value_int16_get_itsvalue (TavrelModelDataValueInt16 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_int16_set_itsvalue (TavrelModelDataValueInt16 *self, gint16 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_INT32 (tavrel_model_data_value_int32_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueInt32, tavrel_model_data_value_int32, TAVREL_MODEL_DATA, VALUE_INT32, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueInt32Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueInt32 *tavrel_model_data_value_int32_new (gint32 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueInt32 *tavrel_model_data_value_int32_construct (GType object_type, gint32 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint32 tavrel_model_data_value_int32_get_int32 (TavrelModelDataValueInt32 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint32 tavrel_model_data_value_int32_get_itsvalue (TavrelModelDataValueInt32 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_int32_set_itsvalue (TavrelModelDataValueInt32 *self, gint32 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_INT64 (tavrel_model_data_value_int64_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueInt64, tavrel_model_data_value_int64, TAVREL_MODEL_DATA, VALUE_INT64, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueInt64Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueInt64 *tavrel_model_data_value_int64_new (gint64 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueInt64 *tavrel_model_data_value_int64_construct (GType object_type, gint64 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint64 tavrel_model_data_value_int64_get_int64 (TavrelModelDataValueInt64 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint64 tavrel_model_data_value_int64_get_itsvalue (TavrelModelDataValueInt64 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_int64_set_itsvalue (TavrelModelDataValueInt64 *self, gint64 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UINT8 (tavrel_model_data_value_uint8_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUInt8, tavrel_model_data_value_uint8, TAVREL_MODEL_DATA, VALUE_UINT8, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueUInt8Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUInt8 *tavrel_model_data_value_uint8_new (guint8 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUInt8 *tavrel_model_data_value_uint8_construct (GType object_type, guint8 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint8 tavrel_model_data_value_uint8_get_uint8 (TavrelModelDataValueUInt8 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint8 tavrel_model_data_value_uint8_get_itsvalue (TavrelModelDataValueUInt8 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_uint8_set_itsvalue (TavrelModelDataValueUInt8 *self, guint8 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UINT16 (tavrel_model_data_value_uint16_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUInt16, tavrel_model_data_value_uint16, TAVREL_MODEL_DATA, VALUE_UINT16, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueUInt16Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUInt16 *tavrel_model_data_value_uint16_new (guint16 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUInt16 *tavrel_model_data_value_uint16_construct (GType object_type, guint16 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint16 tavrel_model_data_value_uint16_get_uint16 (TavrelModelDataValueUInt16 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint16 tavrel_model_data_value_uint16_get_itsvalue (TavrelModelDataValueUInt16 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_uint16_set_itsvalue (TavrelModelDataValueUInt16 *self, guint16 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UINT32 (tavrel_model_data_value_uint32_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUInt32, tavrel_model_data_value_uint32, TAVREL_MODEL_DATA, VALUE_UINT32, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueUInt32Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUInt32 *tavrel_model_data_value_uint32_new (guint32 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUInt32 *tavrel_model_data_value_uint32_construct (GType object_type, guint32 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint32 tavrel_model_data_value_uint32_get_uint32 (TavrelModelDataValueUInt32 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint32 tavrel_model_data_value_uint32_get_itsvalue (TavrelModelDataValueUInt32 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_uint32_set_itsvalue (TavrelModelDataValueUInt32 *self, guint32 value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UINT64 (tavrel_model_data_value_uint64_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUInt64, tavrel_model_data_value_uint64, TAVREL_MODEL_DATA, VALUE_UINT64, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueUInt64Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUInt64 *tavrel_model_data_value_uint64_new (guint64 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUInt64 *tavrel_model_data_value_uint64_construct (GType object_type, guint64 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint64 tavrel_model_data_value_uint64_get_uint64 (TavrelModelDataValueUInt64 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint64 tavrel_model_data_value_uint64_get_itsvalue (TavrelModelDataValueUInt64 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_uint64_set_itsvalue (TavrelModelDataValueUInt64 *self, guint64 value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: booleans, characters and numerics (Data/value_numeric)
  * ====================================================================== */
+
+/* Reads a floating-point value as a double. */
+#define TAVREL_MODEL_DATA_TYPE_INUMERIC (tavrel_model_data_inumeric_get_type ())
+TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataINumeric, tavrel_model_data_inumeric, TAVREL_MODEL_DATA, INUMERIC, GObject)
+
+struct _TavrelModelDataINumericInterface {
+  GTypeInterface parent_iface;
+  gdouble (*to_double) (TavrelModelDataINumeric *self);
+};
+
+TAVREL_MODEL_API gdouble tavrel_model_data_inumeric_to_double (TavrelModelDataINumeric *self) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_BOOLEAN (tavrel_model_data_value_boolean_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueBoolean, tavrel_model_data_value_boolean, TAVREL_MODEL_DATA, VALUE_BOOLEAN, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueBooleanClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueBoolean *tavrel_model_data_value_boolean_new (gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueBoolean *tavrel_model_data_value_boolean_construct (GType object_type, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_value_boolean_get_boolean (TavrelModelDataValueBoolean *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_value_boolean_get_itsvalue (TavrelModelDataValueBoolean *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_boolean_set_itsvalue (TavrelModelDataValueBoolean *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_CHAR (tavrel_model_data_value_char_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueChar, tavrel_model_data_value_char, TAVREL_MODEL_DATA, VALUE_CHAR, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueCharClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueChar *tavrel_model_data_value_char_new (guchar value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueChar *tavrel_model_data_value_char_construct (GType object_type, guchar value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guchar tavrel_model_data_value_char_get_char (TavrelModelDataValueChar *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guchar tavrel_model_data_value_char_get_itsvalue (TavrelModelDataValueChar *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_char_set_itsvalue (TavrelModelDataValueChar *self, guchar value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_FLOAT (tavrel_model_data_value_float_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueFloat, tavrel_model_data_value_float, TAVREL_MODEL_DATA, VALUE_FLOAT, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueFloatClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueFloat *tavrel_model_data_value_float_new (gfloat value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueFloat *tavrel_model_data_value_float_construct (GType object_type, gfloat value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gfloat tavrel_model_data_value_float_get_itsvalue (TavrelModelDataValueFloat *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_float_set_itsvalue (TavrelModelDataValueFloat *self, gfloat value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_DOUBLE (tavrel_model_data_value_double_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueDouble, tavrel_model_data_value_double, TAVREL_MODEL_DATA, VALUE_DOUBLE, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueDoubleClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueDouble *tavrel_model_data_value_double_new (gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDouble *tavrel_model_data_value_double_construct (GType object_type, gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_double_get_itsvalue (TavrelModelDataValueDouble *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_double_set_itsvalue (TavrelModelDataValueDouble *self, gdouble value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_MONEY (tavrel_model_data_value_money_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueMoney, tavrel_model_data_value_money, TAVREL_MODEL_DATA, VALUE_MONEY, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueMoneyClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueMoney *tavrel_model_data_value_money_new (gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueMoney *tavrel_model_data_value_money_construct (GType object_type, gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_money_get_itsvalue (TavrelModelDataValueMoney *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_money_set_itsvalue (TavrelModelDataValueMoney *self, gdouble value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_DECIMAL (tavrel_model_data_value_decimal_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueDecimal, tavrel_model_data_value_decimal, TAVREL_MODEL_DATA, VALUE_DECIMAL, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueDecimalClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueDecimal *tavrel_model_data_value_decimal_new (gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueDecimal *tavrel_model_data_value_decimal_construct (GType object_type, gdouble value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gdouble tavrel_model_data_value_decimal_get_itsvalue (TavrelModelDataValueDecimal *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_decimal_set_itsvalue (TavrelModelDataValueDecimal *self, gdouble value) TAVREL_MODEL_NOEXCEPT;
 
 /* ======================================================================
  * Values: text (Data/value_string)
