@@ -21,7 +21,7 @@ extern "C" gdouble
 tavrel_model_data_inumeric_to_double (TavrelModelDataINumeric *self) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (self != NULL, 0.0);
-  auto *iface = lm::scalar::peek_iface<TavrelModelDataINumericInterface> (self, TAVREL_MODEL_DATA_TYPE_INUMERIC);
+  auto *iface = lm::peek_iface<TavrelModelDataINumericInterface> (self, TAVREL_MODEL_DATA_TYPE_INUMERIC);
   LM_RETURN_VAL_IF_FAIL_TEXT (iface != nullptr, "TAVREL_MODEL_DATA_IS_INUMERIC (self)", 0.0);
   return iface->to_double ? iface->to_double (self) : -1.0;
 }

@@ -227,12 +227,10 @@ tavrel_model_data_ivalue_default_init (TavrelModelDataIValueInterface *iface)
   g_object_interface_install_property (iface, lm::value::is_null_spec ());
 }
 
-/* One type lookup both checks the argument and finds the slots. */
 static inline TavrelModelDataIValueInterface *
 ivalue_iface (TavrelModelDataIValue *self)
 {
-  return static_cast<TavrelModelDataIValueInterface *> (
-      g_type_interface_peek (reinterpret_cast<GTypeInstance *> (self)->g_class, TAVREL_MODEL_DATA_TYPE_IVALUE));
+  return lm::peek_iface<TavrelModelDataIValueInterface> (self, TAVREL_MODEL_DATA_TYPE_IVALUE);
 }
 
 #define IVALUE_CHECKED(neutral)                                                          \

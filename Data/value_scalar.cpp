@@ -29,7 +29,7 @@ extern "C" gint64
 tavrel_model_data_iinteger_to_integer (TavrelModelDataIInteger *self) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (self != NULL, 0);
-  auto *iface = lm::scalar::peek_iface<TavrelModelDataIIntegerInterface> (self, TAVREL_MODEL_DATA_TYPE_IINTEGER);
+  auto *iface = lm::peek_iface<TavrelModelDataIIntegerInterface> (self, TAVREL_MODEL_DATA_TYPE_IINTEGER);
   LM_RETURN_VAL_IF_FAIL_TEXT (iface != nullptr, "TAVREL_MODEL_DATA_IS_IINTEGER (self)", 0);
   return iface->to_integer ? iface->to_integer (self) : -1;
 }
@@ -38,7 +38,7 @@ extern "C" guint64
 tavrel_model_data_iunsigned_to_unsigned (TavrelModelDataIUnsigned *self) noexcept
 {
   LM_RETURN_VAL_IF_FAIL (self != NULL, 0);
-  auto *iface = lm::scalar::peek_iface<TavrelModelDataIUnsignedInterface> (self, TAVREL_MODEL_DATA_TYPE_IUNSIGNED);
+  auto *iface = lm::peek_iface<TavrelModelDataIUnsignedInterface> (self, TAVREL_MODEL_DATA_TYPE_IUNSIGNED);
   LM_RETURN_VAL_IF_FAIL_TEXT (iface != nullptr, "TAVREL_MODEL_DATA_IS_IUNSIGNED (self)", 0);
   return iface->to_unsigned ? iface->to_unsigned (self) : 0;
 }

@@ -80,14 +80,6 @@ to_integer (T value) noexcept
 
 /* ---- interfaces --------------------------------------------------------- */
 
-/* One type lookup both checks the argument and finds the slots. */
-template <class Iface>
-inline Iface *
-peek_iface (gpointer self, GType iface_type) noexcept
-{
-  return static_cast<Iface *> (g_type_interface_peek (static_cast<GTypeInstance *> (self)->g_class, iface_type));
-}
-
 template <class Iface>
 inline void
 add_interface (GType type, GType iface_type, void (*init) (Iface *))

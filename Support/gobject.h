@@ -36,6 +36,16 @@ priv (Instance *self) noexcept
   return private_type<Instance>::get (self);
 }
 
+/* An interface's slots on an instance, or null when its class does not
+ * implement it: one type lookup both checks the argument and finds the
+ * slots (the caller has checked for null). */
+template <class Iface>
+inline Iface *
+peek_iface (gpointer instance, GType iface_type) noexcept
+{
+  return static_cast<Iface *> (g_type_interface_peek (static_cast<GTypeInstance *> (instance)->g_class, iface_type));
+}
+
 }  // namespace lm
 
 /*
