@@ -31,12 +31,31 @@ render (GDateTime *datetime, const char *format)
   return datetime ? g_date_time_format (datetime, format) : g_strdup (null_text);
 }
 
+/* An ISO 8601 calendar date on its own, "2024-03-05": what a database
+ * delivers for a date column, and what GLib's parser refuses without a
+ * time of day. */
+bool
+is_calendar_date (const char *text)
+{
+  for (int i = 0; i < 10; i++) {
+    bool separator = i == 4 || i == 7;
+    if (separator ? text[i] != '-' : !g_ascii_isdigit (text[i]))
+      return false;
+  }
+  return text[10] == '\0';
+}
+
 /* A text the parser rejects still yields a value, the start of the Unix
- * epoch in local time, so one bad cell never costs a result its row. */
+ * epoch in local time, so one bad cell never costs a result its row.  A
+ * date alone is midnight of that day in the zone for texts without one. */
 GDateTime *
 parse_iso8601 (const char *text, GTimeZone *zone_of_plain_texts)
 {
   GDateTime *parsed = g_date_time_new_from_iso8601 (text, zone_of_plain_texts);
+  if (!parsed && is_calendar_date (text)) {
+    g_autofree char *midnight = g_strconcat (text, "T00:00:00", nullptr);
+    parsed = g_date_time_new_from_iso8601 (midnight, zone_of_plain_texts);
+  }
   return parsed ? parsed : g_date_time_new_from_unix_local (0);
 }
 

@@ -122,6 +122,26 @@ TEST_F (DateTimes, IsoTextsKeepTheirZone)
   EXPECT_EQ (-18000, offset (west));
 }
 
+/* Date columns arrive as a calendar date alone; read as the epoch, every
+ * such cell would be lost. */
+TEST_F (DateTimes, ACalendarDateAloneIsMidnightOfThatDay)
+{
+  use_berlin ();
+  g_autoptr (TavrelModelDataValueDate) date = tavrel_model_data_value_date_new_iso8601 ("2024-03-05");
+  EXPECT_EQ ("2024-03-05", text (date));
+  EXPECT_EQ (0, g_date_time_get_hour (held (date)));
+  EXPECT_EQ (3600, offset (date)) << "a date without a zone is local";
+  g_autoptr (TavrelModelDataValueDateTime) datetime = tavrel_model_data_value_date_time_new_iso8601 ("2024-03-05");
+  EXPECT_EQ ("2024-03-05 00:00:00", text (datetime));
+  EXPECT_EQ (0, offset (datetime)) << "a timestamp without a zone is UTC";
+
+  /* Still dates only: an impossible day or another shape is unreadable. */
+  for (const char *bad : {"2024-02-30", "2024-3-05", "2024-03-05x", "24-03-05"}) {
+    g_autoptr (TavrelModelDataValueDate) value = tavrel_model_data_value_date_new_iso8601 (bad);
+    EXPECT_EQ (0, g_date_time_to_unix (held (value))) << bad;
+  }
+}
+
 TEST_F (DateTimes, UnreadableIsoTextsGiveTheEpochInLocalTime)
 {
   g_autoptr (TavrelModelDataValueDateTime) in_utc = tavrel_model_data_value_date_time_new_iso8601 ("yesterday");
