@@ -277,6 +277,51 @@ TAVREL_MODEL_API GeeArrayList *tavrel_model_data_row_model_get_values (TavrelMod
  * Tables (Data/model_table)
  * ====================================================================== */
 
+/* Marks the kinds of result the library defines: tables, scalar results
+ * and error results; tell them apart by their classes. */
+#define TAVREL_MODEL_DATA_TYPE_IRESULT (tavrel_model_data_iresult_get_type ())
+TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataIResult, tavrel_model_data_iresult, TAVREL_MODEL_DATA, IRESULT, GObject)
+
+struct _TavrelModelDataIResultInterface {
+  GTypeInterface parent_iface;
+};
+
+/* A table of rows with its columns, the statement it came from and the
+ * schema and entity it names.  As a GListModel it exposes its rows; every
+ * change made through its functions is announced with items-changed.
+ * Functions that return a position return -1 when they reject their
+ * arguments. */
+#define TAVREL_MODEL_DATA_TYPE_TABLE_MODEL (tavrel_model_data_table_model_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataTableModel, tavrel_model_data_table_model, TAVREL_MODEL_DATA, TABLE_MODEL, GObject)
+
+struct _TavrelModelDataTableModelClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new_with_names (const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct_with_names (GType object_type, const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new_with_sql (const gchar *sql) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct_with_sql (GType object_type, const gchar *sql) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new_with_types (const TavrelModelDataDataType *types, gint n_types) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct_with_types (GType object_type, const TavrelModelDataDataType *types, gint n_types) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_metadata (TavrelModelDataTableModel *self, const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueObject *tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gint col, gint row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gint col, gint row, TavrelModelDataValueObject *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_delete (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataRowModel *tavrel_model_data_table_model_delete_at (TavrelModelDataTableModel *self, gint position) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_table_model_find (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row, gint *position) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_clear (TavrelModelDataTableModel *self, gboolean columns) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_update_row_version (TavrelModelDataTableModel *self, gint position, TavrelModelTransformDataVersion version) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_table_model_get_entity (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_table_model_get_schema (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_table_model_get_statements (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GeeArrayList *tavrel_model_data_table_model_get_rows (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GeeArrayList *tavrel_model_data_table_model_get_columns (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Data sets and results (Data/model_dataset, Data/model_result)
  * ====================================================================== */
