@@ -326,6 +326,32 @@ TAVREL_MODEL_API GeeArrayList *tavrel_model_data_table_model_get_columns (Tavrel
  * Data sets and results (Data/model_dataset, Data/model_result)
  * ====================================================================== */
 
+#define TAVREL_MODEL_DATA_TYPE_INVALID_RESULT (tavrel_model_data_invalid_result_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataInvalidResult, tavrel_model_data_invalid_result, TAVREL_MODEL_DATA, INVALID_RESULT, GObject)
+
+struct _TavrelModelDataInvalidResultClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataInvalidResult *tavrel_model_data_invalid_result_new (const gchar *error_code, const gchar *error_message) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataInvalidResult *tavrel_model_data_invalid_result_construct (GType object_type, const gchar *error_code, const gchar *error_message) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_invalid_result_get_code (TavrelModelDataInvalidResult *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_invalid_result_set_code (TavrelModelDataInvalidResult *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_invalid_result_get_message (TavrelModelDataInvalidResult *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_invalid_result_set_message (TavrelModelDataInvalidResult *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_SCALAR_RESULT (tavrel_model_data_scalar_result_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataScalarResult, tavrel_model_data_scalar_result, TAVREL_MODEL_DATA, SCALAR_RESULT, GObject)
+
+struct _TavrelModelDataScalarResultClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataScalarResult *tavrel_model_data_scalar_result_new (gint32 rows) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataScalarResult *tavrel_model_data_scalar_result_construct (GType object_type, gint32 rows) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint32 tavrel_model_data_scalar_result_get_rows (TavrelModelDataScalarResult *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_scalar_result_set_rows (TavrelModelDataScalarResult *self, gint32 value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Server connection profiles (Setting/server)
  * ====================================================================== */
