@@ -352,6 +352,19 @@ TAVREL_MODEL_API TavrelModelDataScalarResult *tavrel_model_data_scalar_result_co
 TAVREL_MODEL_API gint32 tavrel_model_data_scalar_result_get_rows (TavrelModelDataScalarResult *self) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API void tavrel_model_data_scalar_result_set_rows (TavrelModelDataScalarResult *self, gint32 value) TAVREL_MODEL_NOEXCEPT;
 
+/* An ordered set of tables, exposed as a GListModel.  Its producer fills it
+ * through get_tables, which announces nothing. */
+#define TAVREL_MODEL_DATA_TYPE_DATA_SET_MODEL (tavrel_model_data_data_set_model_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataDataSetModel, tavrel_model_data_data_set_model, TAVREL_MODEL_DATA, DATA_SET_MODEL, GObject)
+
+struct _TavrelModelDataDataSetModelClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataDataSetModel *tavrel_model_data_data_set_model_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataDataSetModel *tavrel_model_data_data_set_model_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GeeArrayList *tavrel_model_data_data_set_model_get_tables (TavrelModelDataDataSetModel *self) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Server connection profiles (Setting/server)
  * ====================================================================== */
