@@ -288,9 +288,9 @@ struct _TavrelModelDataIResultInterface {
 
 /* A table of rows with its columns, the statement it came from and the
  * schema and entity it names.  As a GListModel it exposes its rows; every
- * change made through its functions is announced with items-changed.
- * Functions that return a position return -1 when they reject their
- * arguments. */
+ * change made through its functions is announced with items-changed, while
+ * rows added to the list from get_rows directly are not.  Functions that
+ * return a position return -1 when they reject their arguments. */
 #define TAVREL_MODEL_DATA_TYPE_TABLE_MODEL (tavrel_model_data_table_model_get_type ())
 TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataTableModel, tavrel_model_data_table_model, TAVREL_MODEL_DATA, TABLE_MODEL, GObject)
 
