@@ -26,9 +26,9 @@ TEST_F (Results, DataSetsListTheirTables)
   g_object_get (set, "tables", &property, nullptr);
   EXPECT_EQ (tables, property);
   g_object_unref (property);
-  GParamSpec *spec = g_object_class_find_property (G_OBJECT_GET_CLASS (set), "tables");
-  ASSERT_NE (nullptr, spec);
-  EXPECT_FALSE (spec->flags & G_PARAM_WRITABLE);
+  GParamSpec *pspec = g_object_class_find_property (G_OBJECT_GET_CLASS (set), "tables");
+  ASSERT_NE (nullptr, pspec);
+  EXPECT_FALSE (pspec->flags & G_PARAM_WRITABLE);
 
   g_autoptr (TavrelModelDataTableModel) first = tavrel_model_data_table_model_new_with_sql ("SELECT * FROM a");
   g_autoptr (TavrelModelDataTableModel) second = tavrel_model_data_table_model_new_with_sql ("SELECT * FROM b");
@@ -91,9 +91,9 @@ TEST_F (Results, ScalarResultsHoldANumber)
   /* The property system assigns the default at construction. */
   g_autoptr (GObject) bare = G_OBJECT (g_object_new (TAVREL_MODEL_DATA_TYPE_SCALAR_RESULT, nullptr));
   EXPECT_EQ (0, tavrel_model_data_scalar_result_get_rows (TAVREL_MODEL_DATA_SCALAR_RESULT (bare)));
-  GParamSpec *spec = g_object_class_find_property (G_OBJECT_GET_CLASS (bare), "rows");
-  EXPECT_TRUE (spec->flags & G_PARAM_CONSTRUCT);
-  EXPECT_EQ (G_MININT32, G_PARAM_SPEC_INT (spec)->minimum);
+  GParamSpec *pspec = g_object_class_find_property (G_OBJECT_GET_CLASS (bare), "rows");
+  EXPECT_TRUE (pspec->flags & G_PARAM_CONSTRUCT);
+  EXPECT_EQ (G_MININT32, G_PARAM_SPEC_INT (pspec)->minimum);
 
   EXPECT_EQ (0, tavrel_model_data_scalar_result_get_rows (nullptr));
   expect_critical ("tavrel_model_data_scalar_result_get_rows: assertion 'self != NULL' failed");
