@@ -30,6 +30,7 @@ main (void)
   tour_scalar ();
   tour_rows ();
   tour_datetime ();
+  tour_tables ();
   printf ("\ntour complete\n");
   return 0;
 }

@@ -15,3 +15,4 @@ void tour_values_frame (void);
 void tour_scalar (void);
 void tour_rows (void);
 void tour_datetime (void);
+void tour_tables (void);

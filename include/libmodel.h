@@ -611,9 +611,93 @@ TAVREL_MODEL_API GeeArrayList *tavrel_model_data_row_model_get_values (TavrelMod
  * Tables (Data/model_table)
  * ====================================================================== */
 
+/* Marks the kinds of result the library defines: tables, scalar results
+ * and error results; tell them apart by their classes. */
+#define TAVREL_MODEL_DATA_TYPE_IRESULT (tavrel_model_data_iresult_get_type ())
+TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataIResult, tavrel_model_data_iresult, TAVREL_MODEL_DATA, IRESULT, GObject)
+
+struct _TavrelModelDataIResultInterface {
+  GTypeInterface parent_iface;
+};
+
+/* A table of rows with its columns, the statement it came from and the
+ * schema and entity it names.  As a GListModel it exposes its rows; every
+ * change made through its functions is announced with items-changed, while
+ * rows added to the list from get_rows directly are not.  Functions that
+ * return a position return -1 when they reject their arguments. */
+#define TAVREL_MODEL_DATA_TYPE_TABLE_MODEL (tavrel_model_data_table_model_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataTableModel, tavrel_model_data_table_model, TAVREL_MODEL_DATA, TABLE_MODEL, GObject)
+
+struct _TavrelModelDataTableModelClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new_with_names (const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct_with_names (GType object_type, const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new_with_sql (const gchar *sql) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct_with_sql (GType object_type, const gchar *sql) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_new_with_types (const TavrelModelDataDataType *types, gint n_types) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_construct_with_types (GType object_type, const TavrelModelDataDataType *types, gint n_types) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_metadata (TavrelModelDataTableModel *self, const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueObject *tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gint col, gint row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gint col, gint row, TavrelModelDataValueObject *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_delete (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataRowModel *tavrel_model_data_table_model_delete_at (TavrelModelDataTableModel *self, gint position) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_table_model_find (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row, gint *position) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_clear (TavrelModelDataTableModel *self, gboolean columns) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_table_model_update_row_version (TavrelModelDataTableModel *self, gint position, TavrelModelTransformDataVersion version) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_table_model_get_entity (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_table_model_get_schema (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_table_model_get_statements (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GeeArrayList *tavrel_model_data_table_model_get_rows (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GeeArrayList *tavrel_model_data_table_model_get_columns (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Data sets and results (Data/model_dataset, Data/model_result)
  * ====================================================================== */
+
+#define TAVREL_MODEL_DATA_TYPE_INVALID_RESULT (tavrel_model_data_invalid_result_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataInvalidResult, tavrel_model_data_invalid_result, TAVREL_MODEL_DATA, INVALID_RESULT, GObject)
+
+struct _TavrelModelDataInvalidResultClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataInvalidResult *tavrel_model_data_invalid_result_new (const gchar *error_code, const gchar *error_message) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataInvalidResult *tavrel_model_data_invalid_result_construct (GType object_type, const gchar *error_code, const gchar *error_message) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_invalid_result_get_code (TavrelModelDataInvalidResult *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_invalid_result_set_code (TavrelModelDataInvalidResult *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_invalid_result_get_message (TavrelModelDataInvalidResult *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_invalid_result_set_message (TavrelModelDataInvalidResult *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_SCALAR_RESULT (tavrel_model_data_scalar_result_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataScalarResult, tavrel_model_data_scalar_result, TAVREL_MODEL_DATA, SCALAR_RESULT, GObject)
+
+struct _TavrelModelDataScalarResultClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataScalarResult *tavrel_model_data_scalar_result_new (gint32 rows) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataScalarResult *tavrel_model_data_scalar_result_construct (GType object_type, gint32 rows) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint32 tavrel_model_data_scalar_result_get_rows (TavrelModelDataScalarResult *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_scalar_result_set_rows (TavrelModelDataScalarResult *self, gint32 value) TAVREL_MODEL_NOEXCEPT;
+
+/* An ordered set of tables, exposed as a GListModel.  Its producer fills it
+ * through get_tables, which announces nothing. */
+#define TAVREL_MODEL_DATA_TYPE_DATA_SET_MODEL (tavrel_model_data_data_set_model_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataDataSetModel, tavrel_model_data_data_set_model, TAVREL_MODEL_DATA, DATA_SET_MODEL, GObject)
+
+struct _TavrelModelDataDataSetModelClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataDataSetModel *tavrel_model_data_data_set_model_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataDataSetModel *tavrel_model_data_data_set_model_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GeeArrayList *tavrel_model_data_data_set_model_get_tables (TavrelModelDataDataSetModel *self) TAVREL_MODEL_NOEXCEPT;
 
 /* ======================================================================
  * Server connection profiles (Setting/server)

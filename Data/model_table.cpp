@@ -1,0 +1,456 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+/*
+ * A table of data: column descriptions, rows, the statement the rows came
+ * from and the schema and entity it names; and the marker interface that
+ * tables share with the other kinds of result.
+ *
+ * The table is a list model of its rows.  Every change its functions make
+ * to the row list goes through insert_row, take_row or clear_rows, which
+ * announce it once the list is in its new state.
+ */
+
+#include "include/libmodel.h"
+#include "Support/check.h"
+#include "Support/gee.h"
+#include "Support/gobject.h"
+#include "Support/holders.h"
+#include "Support/property.h"
+
+/* ---- the result marker ------------------------------------------------- */
+
+G_DEFINE_INTERFACE (TavrelModelDataIResult, tavrel_model_data_iresult, G_TYPE_OBJECT)
+
+static void
+tavrel_model_data_iresult_default_init (TavrelModelDataIResultInterface *)
+{
+}
+
+/* ---- the table --------------------------------------------------------- */
+
+struct TavrelModelDataTableModelPrivate {
+  lm::String schema;
+  lm::String entity;
+  lm::String statements;
+  lm::Ref<GeeArrayList> rows;
+  lm::Ref<GeeArrayList> columns;
+
+  TavrelModelDataTableModelPrivate ()
+  {
+    rows.take (lm::object_list (TAVREL_MODEL_DATA_TYPE_ROW_MODEL));
+    columns.take (lm::object_list (TAVREL_MODEL_DATA_TYPE_COLUMN_MODEL));
+  }
+};
+
+static void table_list_model_init (GListModelInterface *iface);
+static void table_result_init (TavrelModelDataIResultInterface *) {}
+
+G_DEFINE_TYPE_WITH_CODE (TavrelModelDataTableModel, tavrel_model_data_table_model, G_TYPE_OBJECT,
+                         G_ADD_PRIVATE (TavrelModelDataTableModel)
+                         G_IMPLEMENT_INTERFACE (TAVREL_MODEL_DATA_TYPE_IRESULT, table_result_init)
+                         G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, table_list_model_init))
+LM_DEFINE_PRIVATE (TavrelModelDataTableModel, tavrel_model_data_table_model, TavrelModelDataTableModelPrivate)
+
+using P = TavrelModelDataTableModelPrivate;
+
+static constexpr lm::Property table_properties[] = {
+    lm::field<&P::entity> ([] { return g_param_spec_string ("entity", nullptr, nullptr, nullptr, lm::RO); }),
+    lm::field<&P::schema> ([] { return g_param_spec_string ("schema", nullptr, nullptr, nullptr, lm::RO); }),
+    lm::field<&P::statements> (
+        [] { return g_param_spec_string ("statements", nullptr, nullptr, nullptr, lm::RO); }),
+    lm::field<&P::rows> (
+        [] { return g_param_spec_object ("rows", nullptr, nullptr, GEE_TYPE_ARRAY_LIST, lm::RO); }),
+    lm::field<&P::columns> (
+        [] { return g_param_spec_object ("columns", nullptr, nullptr, GEE_TYPE_ARRAY_LIST, lm::RO); }),
+};
+
+static inline GeeArrayList *
+table_rows (TavrelModelDataTableModel *self)
+{
+  return lm::priv (self)->rows.get ();
+}
+
+static inline TavrelModelDataRowModel *
+row_at (GeeArrayList *rows, gint position)
+{
+  return static_cast<TavrelModelDataRowModel *> (lm::at (rows, position));
+}
+
+/* The one place that tells list observers about a change of the rows. */
+static void
+announce (TavrelModelDataTableModel *self, gint position, gint removed, gint added)
+{
+  g_list_model_items_changed (G_LIST_MODEL (self), guint (position), guint (removed), guint (added));
+}
+
+/* The position is within 0 to the number of rows. */
+static void
+insert_row (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row)
+{
+  gee_abstract_list_insert (GEE_ABSTRACT_LIST (table_rows (self)), position, row);
+  announce (self, position, 0, 1);
+}
+
+/* Removes the row at a valid position and hands the list's reference to
+ * the caller. */
+static TavrelModelDataRowModel *
+take_row (TavrelModelDataTableModel *self, gint position)
+{
+  auto *row =
+      static_cast<TavrelModelDataRowModel *> (gee_abstract_list_remove_at (GEE_ABSTRACT_LIST (table_rows (self)), position));
+  announce (self, position, 1, 0);
+  return row;
+}
+
+static void
+clear_rows (TavrelModelDataTableModel *self, bool with_columns)
+{
+  P *p = lm::priv (self);
+  gint removed = lm::size (p->rows.get ());
+  gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (p->rows.get ()));
+  if (with_columns)
+    gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (p->columns.get ()));
+  /* Announced even when there was nothing to remove: observers treat it as
+   * a reset. */
+  announce (self, 0, removed, 0);
+}
+
+/*
+ * The name after FROM, as far as it is followed by a keyword that may end a
+ * table reference, by ";" or ",", or by the end of the text.  The end is
+ * \z rather than $: with the multi-line option $ matches at every line end,
+ * so an alias on the next line would pass for the end of the statement.
+ * The name is possessive: backtracking into it would let a name that ends
+ * in a keyword ("sale_order o") match with the keyword cut off its end.
+ */
+static GRegex *
+from_clause ()
+{
+  static GRegex *const regex = [] {
+    g_autoptr (GError) error = nullptr;
+    GRegex *compiled = g_regex_new (
+        R"re(FROM\s+(?<name>[\w\.`"\[\]]++)\s*(WHERE|LIMIT|GROUP|ORDER|UNION|CROSS|NATURAL|LEFT|RIGHT|FULL|INNER|JOIN|;|,|\z))re",
+        GRegexCompileFlags (G_REGEX_CASELESS | G_REGEX_MULTILINE), GRegexMatchFlags (0), &error);
+    if (!compiled)
+      LM_LOG_UNEXPECTED_ERROR (error);
+    return compiled;
+  }();
+  return regex;
+}
+
+/* Schema and entity named by the statement's FROM clause; both stay as they
+ * are when the statement names none. */
+static void
+take_names_from (P *p, const gchar *sql)
+{
+  g_autoptr (GMatchInfo) match = nullptr;
+  g_autoptr (GError) error = nullptr;
+  if (!g_regex_match_full (from_clause (), sql, -1, 0, GRegexMatchFlags (0), &match, &error)) {
+    /* Only a text that is not UTF-8 gets here with an error. */
+    if (error)
+      LM_LOG_UNEXPECTED_ERROR (error);
+    return;
+  }
+  g_autofree gchar *name = g_match_info_fetch_named (match, "name");
+  if (!name)
+    return;
+
+  /* Quoting of any dialect goes; the full stops separate the parts. */
+  gchar *out = name;
+  for (const gchar *in = name; *in; in++)
+    if (*in != '`' && *in != '"' && *in != '[' && *in != ']')
+      *out++ = *in;
+  *out = '\0';
+
+  g_auto (GStrv) parts = g_strsplit (name, ".", -1);
+  switch (g_strv_length (parts)) {
+  case 0:
+    /* A name of quotes only: nothing to take, and the entity stays a
+     * string rather than turning null. */
+    break;
+  case 2:
+    p->schema.set (parts[0]);
+    p->entity.set (parts[1]);
+    break;
+  case 3:
+    /* catalogue.schema.entity: the catalogue is not kept. */
+    p->schema.set (parts[1]);
+    p->entity.set (parts[2]);
+    break;
+  default:
+    p->entity.set (parts[0]);
+    break;
+  }
+}
+
+static void
+tavrel_model_data_table_model_class_init (TavrelModelDataTableModelClass *klass)
+{
+  G_OBJECT_CLASS (klass)->finalize = tavrel_model_data_table_model_finalize;
+  lm::install_properties<table_properties> (G_OBJECT_CLASS (klass));
+}
+
+static GeeArrayList *
+table_model_items (GListModel *model)
+{
+  return table_rows (reinterpret_cast<TavrelModelDataTableModel *> (model));
+}
+
+static void
+table_list_model_init (GListModelInterface *iface)
+{
+  lm::implement_list_model<table_model_items, tavrel_model_data_row_model_get_type> (iface);
+}
+
+/* Constructors set the state directly and notify nothing. */
+static TavrelModelDataTableModel *
+table_build (GType object_type)
+{
+  auto *self = static_cast<TavrelModelDataTableModel *> (g_object_new (object_type, nullptr));
+  P *p = lm::priv (self);
+  p->schema.set ("");
+  p->entity.set ("");
+  p->statements.set ("");
+  return self;
+}
+
+#define CHECK_TYPE() LM_RETURN_VAL_IF_FAIL (g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_TABLE_MODEL), NULL)
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_new (void) noexcept
+{
+  return tavrel_model_data_table_model_construct (TAVREL_MODEL_DATA_TYPE_TABLE_MODEL);
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_construct (GType object_type) noexcept
+{
+  CHECK_TYPE ();
+  return table_build (object_type);
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_new_with_names (const gchar *schema_, const gchar *entity_) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (schema_ != NULL, NULL);
+  LM_RETURN_VAL_IF_FAIL (entity_ != NULL, NULL);
+  return tavrel_model_data_table_model_construct_with_names (TAVREL_MODEL_DATA_TYPE_TABLE_MODEL, schema_, entity_);
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_construct_with_names (GType object_type, const gchar *schema_,
+                                                    const gchar *entity_) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (schema_ != NULL, NULL);
+  LM_RETURN_VAL_IF_FAIL (entity_ != NULL, NULL);
+  CHECK_TYPE ();
+  TavrelModelDataTableModel *self = table_build (object_type);
+  P *p = lm::priv (self);
+  p->schema.set (schema_);
+  p->entity.set (entity_);
+  return self;
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_new_with_sql (const gchar *sql) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (sql != NULL, NULL);
+  return tavrel_model_data_table_model_construct_with_sql (TAVREL_MODEL_DATA_TYPE_TABLE_MODEL, sql);
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_construct_with_sql (GType object_type, const gchar *sql) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (sql != NULL, NULL);
+  CHECK_TYPE ();
+  TavrelModelDataTableModel *self = table_build (object_type);
+  P *p = lm::priv (self);
+  p->statements.set (sql);
+  take_names_from (p, sql);
+  return self;
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_new_with_types (const TavrelModelDataDataType *types, gint n_types) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (types != NULL || n_types == 0, NULL);
+  LM_RETURN_VAL_IF_FAIL (n_types >= 0, NULL);
+  return tavrel_model_data_table_model_construct_with_types (TAVREL_MODEL_DATA_TYPE_TABLE_MODEL, types, n_types);
+}
+
+extern "C" TavrelModelDataTableModel *
+tavrel_model_data_table_model_construct_with_types (GType object_type, const TavrelModelDataDataType *types,
+                                                    gint n_types) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (types != NULL || n_types == 0, NULL);
+  LM_RETURN_VAL_IF_FAIL (n_types >= 0, NULL);
+  CHECK_TYPE ();
+  TavrelModelDataTableModel *self = table_build (object_type);
+  GeeArrayList *columns = lm::priv (self)->columns.get ();
+  for (gint i = 0; i < n_types; i++)
+    lm::append_take (columns, tavrel_model_data_column_model_new_with_type (types[i]));
+  return self;
+}
+
+#undef CHECK_TYPE
+
+#define CHECK_SELF(neutral)                                        \
+  LM_RETURN_VAL_IF_FAIL (self != NULL, neutral);                   \
+  LM_RETURN_VAL_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self), neutral)
+
+#define CHECK_ROW(neutral)                                         \
+  LM_RETURN_VAL_IF_FAIL (row != NULL, neutral);                    \
+  LM_RETURN_VAL_IF_FAIL (TAVREL_MODEL_DATA_IS_ROW_MODEL (row), neutral)
+
+extern "C" void
+tavrel_model_data_table_model_metadata (TavrelModelDataTableModel *self, const gchar *schema_,
+                                        const gchar *entity_) noexcept
+{
+  LM_RETURN_IF_FAIL (self != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
+  LM_RETURN_IF_FAIL (schema_ != NULL);
+  LM_RETURN_IF_FAIL (entity_ != NULL);
+  P *p = lm::priv (self);
+  p->entity.set (entity_);
+  p->schema.set (schema_);
+}
+
+extern "C" TavrelModelDataValueObject *
+tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gint col, gint row) noexcept
+{
+  CHECK_SELF (NULL);
+  GeeArrayList *rows = table_rows (self);
+  if (row < 0 || row >= lm::size (rows))
+    return nullptr;
+  TavrelModelDataRowModel *entry = row_at (rows, row);
+  return entry ? tavrel_model_data_row_model_get_value_at (entry, col) : nullptr;
+}
+
+extern "C" void
+tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gint col, gint row,
+                                            TavrelModelDataValueObject *value) noexcept
+{
+  LM_RETURN_IF_FAIL (self != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
+  LM_RETURN_IF_FAIL (value != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_OBJECT (value));
+  GeeArrayList *rows = table_rows (self);
+  LM_RETURN_IF_FAIL_TEXT (0 <= row && row < lm::size (rows), "0 <= row && row < m_rows.size");
+  TavrelModelDataRowModel *entry = row_at (rows, row);
+  /* A null entry, put there through get_rows, has no cells at all. */
+  GeeArrayList *values = entry ? tavrel_model_data_row_model_get_values (entry) : nullptr;
+  LM_RETURN_IF_FAIL_TEXT (0 <= col && col < (values ? lm::size (values) : 0),
+                          "0 <= col && col < m_rows[row].values.size");
+  gee_abstract_list_set (GEE_ABSTRACT_LIST (values), col, value);
+}
+
+/* The result is the row's first position, which is where a caller finds it
+ * again; the announcement names where it was really added. */
+extern "C" gint
+tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) noexcept
+{
+  CHECK_SELF (-1);
+  CHECK_ROW (-1);
+  GeeArrayList *rows = table_rows (self);
+  insert_row (self, lm::size (rows), row);
+  return lm::index_of_identity (rows, row);
+}
+
+extern "C" gint
+tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint position,
+                                      TavrelModelDataRowModel *row) noexcept
+{
+  CHECK_SELF (-1);
+  CHECK_ROW (-1);
+  GeeArrayList *rows = table_rows (self);
+  LM_RETURN_VAL_IF_FAIL_TEXT (position <= lm::size (rows), "position <= m_rows.size", -1);
+  insert_row (self, position < 0 ? lm::size (rows) : position, row);
+  return lm::index_of_identity (rows, row);
+}
+
+extern "C" void
+tavrel_model_data_table_model_delete (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) noexcept
+{
+  LM_RETURN_IF_FAIL (self != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
+  LM_RETURN_IF_FAIL (row != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_ROW_MODEL (row));
+  gint position = lm::index_of_identity (table_rows (self), row);
+  if (position >= 0)
+    g_object_unref (take_row (self, position));
+}
+
+extern "C" TavrelModelDataRowModel *
+tavrel_model_data_table_model_delete_at (TavrelModelDataTableModel *self, gint position) noexcept
+{
+  CHECK_SELF (NULL);
+  if (position < 0 || position >= lm::size (table_rows (self)))
+    return nullptr;
+  return take_row (self, position);
+}
+
+extern "C" gboolean
+tavrel_model_data_table_model_find (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row,
+                                    gint *position) noexcept
+{
+  /* Written first, so that a caller never reads an unset position. */
+  if (position)
+    *position = 0;
+  CHECK_SELF (FALSE);
+  CHECK_ROW (FALSE);
+  gint found = lm::index_of_identity (table_rows (self), row);
+  if (found < 0)
+    return FALSE;
+  if (position)
+    *position = found;
+  return TRUE;
+}
+
+extern "C" void
+tavrel_model_data_table_model_clear (TavrelModelDataTableModel *self, gboolean columns) noexcept
+{
+  LM_RETURN_IF_FAIL (self != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
+  clear_rows (self, columns != FALSE);
+}
+
+extern "C" void
+tavrel_model_data_table_model_update_row_version (TavrelModelDataTableModel *self, gint position,
+                                                  TavrelModelTransformDataVersion version) noexcept
+{
+  LM_RETURN_IF_FAIL (self != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
+  GeeArrayList *rows = table_rows (self);
+  LM_RETURN_IF_FAIL_TEXT (0 <= position && position < lm::size (rows), "position < _tmp2_");
+  TavrelModelDataRowModel *row = row_at (rows, position);
+  if (!row)
+    return;
+  TavrelModelTransformDataVersion current = tavrel_model_data_row_model_get_version (row);
+  switch (version) {
+  case TAVREL_MODEL_TRANSFORM_DATA_VERSION_DELETE:
+    /* A row that was never stored has nothing to delete: it goes at once. */
+    if (current == TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT)
+      g_object_unref (take_row (self, position));
+    else
+      tavrel_model_data_row_model_set_version (row, TAVREL_MODEL_TRANSFORM_DATA_VERSION_DELETE);
+    break;
+  case TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE:
+    /* Inserted, deleted and compared rows keep the mark that tells the
+     * writer what to do with them. */
+    if (current == TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL)
+      tavrel_model_data_row_model_set_version (row, TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE);
+    break;
+  default:
+    break;
+  }
+}
+
+#undef CHECK_ROW
+#undef CHECK_SELF
+
+#define SELF tavrel_model_data_table_model, TavrelModelDataTableModel, TAVREL_MODEL_DATA_IS_TABLE_MODEL
+LM_GETTER (SELF, entity, const gchar *, NULL)
+LM_GETTER (SELF, schema, const gchar *, NULL)
+LM_GETTER (SELF, statements, const gchar *, NULL)
+LM_GETTER (SELF, rows, GeeArrayList *, NULL)
+LM_GETTER (SELF, columns, GeeArrayList *, NULL)
+#undef SELF
