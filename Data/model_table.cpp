@@ -343,16 +343,28 @@ tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gin
   gee_abstract_list_set (GEE_ABSTRACT_LIST (values), col, value);
 }
 
-/* The result is the row's first position, which is where a caller finds it
- * again; the announcement names where it was really added. */
+/*
+ * Adds the row at a valid position and returns the row's first position,
+ * which is where a caller finds it again (the announcement names where it
+ * was really added).  The list holds a reference for every entry, so a row
+ * whose only reference is the caller's is in no list yet and its first
+ * position is the one it was given: filling a table row by row must not
+ * scan all the rows each time.
+ */
+static gint
+add_row (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row)
+{
+  bool only_the_callers = G_OBJECT (row)->ref_count == 1;
+  insert_row (self, position, row);
+  return only_the_callers ? position : lm::index_of_identity (table_rows (self), row);
+}
+
 extern "C" gint
 tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) noexcept
 {
   CHECK_SELF (-1);
   CHECK_ROW (-1);
-  GeeArrayList *rows = table_rows (self);
-  insert_row (self, lm::size (rows), row);
-  return lm::index_of_identity (rows, row);
+  return add_row (self, lm::size (table_rows (self)), row);
 }
 
 extern "C" gint
@@ -363,8 +375,7 @@ tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint posi
   CHECK_ROW (-1);
   GeeArrayList *rows = table_rows (self);
   LM_RETURN_VAL_IF_FAIL_TEXT (position <= lm::size (rows), "position <= m_rows.size", -1);
-  insert_row (self, position < 0 ? lm::size (rows) : position, row);
-  return lm::index_of_identity (rows, row);
+  return add_row (self, position < 0 ? lm::size (rows) : position, row);
 }
 
 extern "C" void

@@ -467,6 +467,31 @@ TEST_F (Tables, RowsAreAddedFoundAndRemovedByIdentity)
   mirror.expect_matches ("removing rows");
 }
 
+/* A row that only its caller holds is not in the table yet: its position
+ * is where it was put, found without a scan; any row the table may already
+ * hold is still looked up. */
+TEST_F (Tables, FillingRowByRowGivesEachRowItsPlace)
+{
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new ();
+  Mirror mirror (table);
+  for (gint i = 0; i < 3; i++) {
+    TavrelModelDataRowModel *fresh = row_of ({i});
+    EXPECT_EQ (i, tavrel_model_data_table_model_append (table, fresh));
+    g_object_unref (fresh);
+  }
+  TavrelModelDataRowModel *front = row_of ({9});
+  EXPECT_EQ (1, tavrel_model_data_table_model_insert (table, 1, front));
+  g_object_unref (front);
+
+  /* A row taken back from the table is held twice and found first. */
+  auto *first = static_cast<TavrelModelDataRowModel *> (g_list_model_get_item (G_LIST_MODEL (table), 0));
+  EXPECT_EQ (0, tavrel_model_data_table_model_append (table, first));
+  EXPECT_EQ (0, tavrel_model_data_table_model_insert (table, 3, first));
+  g_object_unref (first);
+  EXPECT_EQ (6, n_rows (table));
+  mirror.expect_matches ("filling row by row");
+}
+
 TEST_F (Tables, InsertBeyondTheEndChangesNothing)
 {
   g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new ();
