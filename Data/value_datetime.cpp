@@ -16,6 +16,7 @@
 #include "Support/gobject.h"
 #include "Support/holders.h"
 #include "Support/property.h"
+#include "Support/timezone.h"
 
 /* ---- shared helpers ------------------------------------------------------ */
 
@@ -56,7 +57,7 @@ parse_iso8601 (const char *text, GTimeZone *zone_of_plain_texts)
     g_autofree char *midnight = g_strconcat (text, "T00:00:00", nullptr);
     parsed = g_date_time_new_from_iso8601 (midnight, zone_of_plain_texts);
   }
-  return parsed ? parsed : g_date_time_new_from_unix_local (0);
+  return parsed ? parsed : lm::from_unix_local (0);
 }
 
 /* Today's date in local time at the given time of day, or null when the
@@ -64,7 +65,7 @@ parse_iso8601 (const char *text, GTimeZone *zone_of_plain_texts)
 GDateTime *
 today_at (gint hour, gint minute, gdouble seconds)
 {
-  g_autoptr (GTimeZone) local = g_time_zone_new_local ();
+  g_autoptr (GTimeZone) local = lm::local_zone ();
   g_autoptr (GDateTime) now = g_date_time_new_now (local);
   gint year, month, day;
   g_date_time_get_ymd (now, &year, &month, &day);
@@ -142,7 +143,7 @@ tavrel_model_data_value_date_time_class_init (TavrelModelDataValueDateTimeClass 
     GDateTime *datetime = held (self);
     g_value_init (result, G_TYPE_DATE_TIME);
     if (datetime)
-      g_value_take_boxed (result, g_date_time_new_from_unix_local (g_date_time_to_unix (datetime)));
+      g_value_take_boxed (result, lm::from_unix_local (g_date_time_to_unix (datetime)));
   };
   value_klass->to_string = [] (TavrelModelDataValueObject *self) { return render (held (self), "%Y-%m-%d %H:%M:%S"); };
   /* A copy holds the same date-time, zone included, so that it renders as
@@ -178,7 +179,7 @@ extern "C" TavrelModelDataValueDateTime *
 tavrel_model_data_value_date_time_construct (GType object_type) noexcept
 {
   CHECK_DATE_TIME_TYPE ();
-  return datetime_build<TavrelModelDataValueDateTime> (object_type, g_date_time_new_now_local ());
+  return datetime_build<TavrelModelDataValueDateTime> (object_type, lm::now_local ());
 }
 
 extern "C" TavrelModelDataValueDateTime *
@@ -193,7 +194,7 @@ tavrel_model_data_value_date_time_construct_datetime (GType object_type, GDateTi
 {
   LM_RETURN_VAL_IF_FAIL (datetime != NULL, NULL);
   CHECK_DATE_TIME_TYPE ();
-  return datetime_build<TavrelModelDataValueDateTime> (object_type, g_date_time_to_local (datetime));
+  return datetime_build<TavrelModelDataValueDateTime> (object_type, lm::to_local (datetime));
 }
 
 extern "C" TavrelModelDataValueDateTime *
@@ -295,7 +296,7 @@ extern "C" TavrelModelDataValueDate *
 tavrel_model_data_value_date_construct (GType object_type) noexcept
 {
   CHECK_DATE_TYPE ();
-  return datetime_build<TavrelModelDataValueDate> (object_type, g_date_time_new_now_local ());
+  return datetime_build<TavrelModelDataValueDate> (object_type, lm::now_local ());
 }
 
 extern "C" TavrelModelDataValueDate *
@@ -308,7 +309,7 @@ extern "C" TavrelModelDataValueDate *
 tavrel_model_data_value_date_construct_dmy (GType object_type, gint year, gint month, gint day) noexcept
 {
   CHECK_DATE_TYPE ();
-  return datetime_build<TavrelModelDataValueDate> (object_type, g_date_time_new_local (year, month, day, 0, 0, 0));
+  return datetime_build<TavrelModelDataValueDate> (object_type, lm::new_local (year, month, day, 0, 0, 0));
 }
 
 extern "C" TavrelModelDataValueDate *
@@ -327,7 +328,7 @@ tavrel_model_data_value_date_construct_date (GType object_type, const GDate *dat
   CHECK_DATE_TYPE ();
   GDateTime *midnight = nullptr;
   if (g_date_valid (date))
-    midnight = g_date_time_new_local (g_date_get_year (date), g_date_get_month (date), g_date_get_day (date), 0, 0, 0);
+    midnight = lm::new_local (g_date_get_year (date), g_date_get_month (date), g_date_get_day (date), 0, 0, 0);
   return datetime_build<TavrelModelDataValueDate> (object_type, midnight);
 }
 
@@ -344,7 +345,7 @@ tavrel_model_data_value_date_construct_iso8601 (GType object_type, const gchar *
 {
   LM_RETURN_VAL_IF_FAIL (date != NULL, NULL);
   CHECK_DATE_TYPE ();
-  g_autoptr (GTimeZone) local = g_time_zone_new_local ();
+  g_autoptr (GTimeZone) local = lm::local_zone ();
   return datetime_build<TavrelModelDataValueDate> (object_type, parse_iso8601 (date, local));
 }
 
@@ -385,7 +386,7 @@ extern "C" TavrelModelDataValueTime *
 tavrel_model_data_value_time_construct (GType object_type) noexcept
 {
   CHECK_TIME_TYPE ();
-  return datetime_build<TavrelModelDataValueTime> (object_type, g_date_time_new_now_local ());
+  return datetime_build<TavrelModelDataValueTime> (object_type, lm::now_local ());
 }
 
 extern "C" TavrelModelDataValueTime *

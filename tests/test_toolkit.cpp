@@ -8,6 +8,7 @@
 
 #include "Support/gee.h"
 #include "Support/property.h"
+#include "Support/timezone.h"
 #include "tests/support.h"
 
 using lmtest::NotifyCounter;
@@ -250,4 +251,31 @@ TEST_F (Toolkit, NamedGetterReadsItsField)
   EXPECT_EQ (12, lm_probe_get_short (probe));
   EXPECT_EQ (0, lm_probe_get_short (nullptr));
   expect_critical ("lm_probe_get_short: assertion 'self != NULL' failed");
+}
+
+TEST_F (Toolkit, LocalZoneFollowsTz)
+{
+  const char *saved = g_getenv ("TZ");
+  std::string restore = saved ? saved : "";
+  bool had = saved != nullptr;
+
+  g_setenv ("TZ", "Asia/Tokyo", TRUE);
+  g_autoptr (GTimeZone) tokyo = lm::local_zone ();
+  g_setenv ("TZ", "America/New_York", TRUE);
+  g_autoptr (GTimeZone) new_york = lm::local_zone ();
+  g_autoptr (GDateTime) winter = g_date_time_new_utc (2024, 1, 15, 12, 0, 0);
+  gint interval_tokyo = g_time_zone_find_interval (tokyo, G_TIME_TYPE_UNIVERSAL, g_date_time_to_unix (winter));
+  gint interval_ny = g_time_zone_find_interval (new_york, G_TIME_TYPE_UNIVERSAL, g_date_time_to_unix (winter));
+  EXPECT_EQ (9 * 3600, g_time_zone_get_offset (tokyo, interval_tokyo));
+  EXPECT_EQ (-5 * 3600, g_time_zone_get_offset (new_york, interval_ny)) << "a change of TZ is followed at once";
+
+  g_autoptr (GDateTime) epoch = lm::from_unix_local (0);
+  EXPECT_EQ (19, g_date_time_get_hour (epoch));
+  g_autoptr (GDateTime) midnight = lm::new_local (2024, 3, 5, 0, 0, 0);
+  EXPECT_EQ (-5 * 3600, g_date_time_get_utc_offset (midnight) / G_USEC_PER_SEC);
+
+  if (had)
+    g_setenv ("TZ", restore.c_str (), TRUE);
+  else
+    g_unsetenv ("TZ");
 }
