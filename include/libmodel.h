@@ -386,6 +386,28 @@ TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_password (TavrelModelS
  * Network proxy settings (Setting/network)
  * ====================================================================== */
 
+#define TAVREL_MODEL_SETTING_TYPE_NETWORK_SETTING (tavrel_model_setting_network_setting_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelSettingNetworkSetting, tavrel_model_setting_network_setting, TAVREL_MODEL_SETTING, NETWORK_SETTING, GObject)
+
+struct _TavrelModelSettingNetworkSettingClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelSettingNetworkSetting *tavrel_model_setting_network_setting_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelSettingNetworkSetting *tavrel_model_setting_network_setting_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_setting_network_setting_get_proxy_using (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_using (TavrelModelSettingNetworkSetting *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint32 tavrel_model_setting_network_setting_get_proxy_type (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_type (TavrelModelSettingNetworkSetting *self, guint32 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_network_setting_get_proxy_host (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_host (TavrelModelSettingNetworkSetting *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint16 tavrel_model_setting_network_setting_get_proxy_port (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_port (TavrelModelSettingNetworkSetting *self, guint16 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_network_setting_get_proxy_username (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_username (TavrelModelSettingNetworkSetting *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_network_setting_get_proxy_password (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_password (TavrelModelSettingNetworkSetting *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
 G_END_DECLS
 
 #endif /* TAVREL_MODEL_H */
