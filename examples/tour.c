@@ -31,6 +31,7 @@ main (void)
   tour_rows ();
   tour_datetime ();
   tour_tables ();
+  tour_settings ();
   printf ("\ntour complete\n");
   return 0;
 }

@@ -16,3 +16,4 @@ void tour_scalar (void);
 void tour_rows (void);
 void tour_datetime (void);
 void tour_tables (void);
+void tour_settings (void);

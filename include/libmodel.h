@@ -703,9 +703,128 @@ TAVREL_MODEL_API GeeArrayList *tavrel_model_data_data_set_model_get_tables (Tavr
  * Server connection profiles (Setting/server)
  * ====================================================================== */
 
+#define TAVREL_MODEL_SETTING_TYPE_SERVER (tavrel_model_setting_server_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelSettingServer, tavrel_model_setting_server, TAVREL_MODEL_SETTING, SERVER, GObject)
+
+struct _TavrelModelSettingServerClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelSettingServer *tavrel_model_setting_server_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelSettingServer *tavrel_model_setting_server_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelSettingServer *tavrel_model_setting_server_new_with_provider (const gchar *provider) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelSettingServer *tavrel_model_setting_server_construct_with_provider (GType object_type, const gchar *provider) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelSettingServer *tavrel_model_setting_server_clone (TavrelModelSettingServer *self, gboolean new_identity) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gchar *tavrel_model_setting_server_to_string (TavrelModelSettingServer *self, gboolean with_identity) TAVREL_MODEL_NOEXCEPT;
+/* get_databases hands out a borrowed NULL-terminated vector, never NULL for
+ * a profile; length may be NULL.  set_databases copies the first length
+ * strings of value, none of which may be NULL. */
+TAVREL_MODEL_API const gchar *const *tavrel_model_setting_server_get_databases (TavrelModelSettingServer *self, gint *length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_databases (TavrelModelSettingServer *self, const gchar *const *value, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_uuid (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_uuid (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_provider (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_provider (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_driver (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_driver (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_title (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_title (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_host (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_host (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_setting_server_get_port (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_port (TavrelModelSettingServer *self, gint value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_instance (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_instance (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_username (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_username (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_password (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_password (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_initial (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_initial (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_filename (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_filename (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_location (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_location (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_extensions (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_extensions (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_options (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_options (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_setting_server_get_ssh_using (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_using (TavrelModelSettingServer *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssh_process (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_process (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssh_host (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_host (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_setting_server_get_ssh_port (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_port (TavrelModelSettingServer *self, gint value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssh_auth_type (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_auth_type (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssh_username (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_username (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssh_password (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_password (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssh_key_private_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssh_key_private_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_setting_server_get_http_using (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_using (TavrelModelSettingServer *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_process (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_process (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_protocol (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_protocol (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_host (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_host (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gint tavrel_model_setting_server_get_http_port (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_port (TavrelModelSettingServer *self, gint value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_setting_server_get_http_auth (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_auth (TavrelModelSettingServer *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_username (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_username (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_password (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_password (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_ca_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_ca_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_cert_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_cert_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_http_key_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_http_key_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_setting_server_get_ssl_using (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_using (TavrelModelSettingServer *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssl_ca_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_ca_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssl_cert_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_cert_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssl_key_file (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_key_file (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssl_mode (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_mode (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_server_get_ssl_password (TavrelModelSettingServer *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_server_set_ssl_password (TavrelModelSettingServer *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Network proxy settings (Setting/network)
  * ====================================================================== */
+
+#define TAVREL_MODEL_SETTING_TYPE_NETWORK_SETTING (tavrel_model_setting_network_setting_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelSettingNetworkSetting, tavrel_model_setting_network_setting, TAVREL_MODEL_SETTING, NETWORK_SETTING, GObject)
+
+struct _TavrelModelSettingNetworkSettingClass {
+  GObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelSettingNetworkSetting *tavrel_model_setting_network_setting_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelSettingNetworkSetting *tavrel_model_setting_network_setting_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_setting_network_setting_get_proxy_using (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_using (TavrelModelSettingNetworkSetting *self, gboolean value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint32 tavrel_model_setting_network_setting_get_proxy_type (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_type (TavrelModelSettingNetworkSetting *self, guint32 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_network_setting_get_proxy_host (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_host (TavrelModelSettingNetworkSetting *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint16 tavrel_model_setting_network_setting_get_proxy_port (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_port (TavrelModelSettingNetworkSetting *self, guint16 value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_network_setting_get_proxy_username (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_username (TavrelModelSettingNetworkSetting *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_setting_network_setting_get_proxy_password (TavrelModelSettingNetworkSetting *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_password (TavrelModelSettingNetworkSetting *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
 
 G_END_DECLS
 
