@@ -208,6 +208,81 @@ TAVREL_MODEL_API gchar *tavrel_model_data_value_error_get_itsvalue (TavrelModelD
  * Values: text (Data/value_string)
  * ====================================================================== */
 
+/* UTF-8 text.  The load and save run on the caller's thread-default main
+ * context; the callback gets the value as its source object and is always
+ * called after load or save has returned.  A load replaces the text only
+ * when it succeeds, and without an itsvalue notification; loading a path
+ * where no file exists succeeds and leaves the text as it was.  A save
+ * writes the text as it was when save was called, through a replacement
+ * of the file, so a failed save leaves a previous file in place. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_STRING (tavrel_model_data_value_string_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueString, tavrel_model_data_value_string, TAVREL_MODEL_DATA, VALUE_STRING, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueStringClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueString *tavrel_model_data_value_string_new (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueString *tavrel_model_data_value_string_construct (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_value_string_get_itsvalue (TavrelModelDataValueString *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_set_itsvalue (TavrelModelDataValueString *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_load (TavrelModelDataValueString *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_load_finish (TavrelModelDataValueString *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_save (TavrelModelDataValueString *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_save_finish (TavrelModelDataValueString *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_XML (tavrel_model_data_value_xml_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueXml, tavrel_model_data_value_xml, TAVREL_MODEL_DATA, VALUE_XML, TavrelModelDataValueString)
+
+struct _TavrelModelDataValueXmlClass {
+  TavrelModelDataValueStringClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueXml *tavrel_model_data_value_xml_new (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueXml *tavrel_model_data_value_xml_construct (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_JSON (tavrel_model_data_value_json_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueJson, tavrel_model_data_value_json, TAVREL_MODEL_DATA, VALUE_JSON, TavrelModelDataValueString)
+
+struct _TavrelModelDataValueJsonClass {
+  TavrelModelDataValueStringClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueJson *tavrel_model_data_value_json_new (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueJson *tavrel_model_data_value_json_construct (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+
+/* new and construct make a fresh random UUID (lower-case, 36 characters);
+ * new_uuid and construct_uuid keep the given text as it is. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UUID (tavrel_model_data_value_uuid_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUuid, tavrel_model_data_value_uuid, TAVREL_MODEL_DATA, VALUE_UUID, TavrelModelDataValueString)
+
+struct _TavrelModelDataValueUuidClass {
+  TavrelModelDataValueStringClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_new_uuid (const gchar *uuid) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_construct_uuid (GType object_type, const gchar *uuid) TAVREL_MODEL_NOEXCEPT;
+
+/* A zero-terminated UTF-16 buffer (g_malloc'ed) that the value owns.  new,
+ * construct and set_itsvalue (and writing the pointer property itsvalue)
+ * take the buffer over, also when they refuse their other arguments;
+ * get_itsvalue lends it. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UTF16 (tavrel_model_data_value_utf16_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUtf16, tavrel_model_data_value_utf16, TAVREL_MODEL_DATA, VALUE_UTF16, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueUtf16Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_new (gunichar2 *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_construct (GType object_type, gunichar2 *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_new_string (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_construct_string (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gunichar2 *tavrel_model_data_value_utf16_get_itsvalue (TavrelModelDataValueUtf16 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_utf16_set_itsvalue (TavrelModelDataValueUtf16 *self, gunichar2 *value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: dates and times (Data/value_datetime)
  * ====================================================================== */
