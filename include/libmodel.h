@@ -291,6 +291,42 @@ TAVREL_MODEL_API void tavrel_model_data_value_utf16_set_itsvalue (TavrelModelDat
  * Values: binary data (Data/value_binary)
  * ====================================================================== */
 
+/* Uninterpreted bytes in a GBytes.  They render as text when the bytes up
+ * to the first zero byte are UTF-8, as hexadecimal otherwise.  load and
+ * save behave as those of text values: callback after the call returned,
+ * the value replaced only by a successful load (without notification), a
+ * missing file loads as no change, a save writes the bytes held when save
+ * was called and never destroys a previous file when it fails. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_BINARY (tavrel_model_data_value_binary_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueBinary, tavrel_model_data_value_binary, TAVREL_MODEL_DATA, VALUE_BINARY, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueBinaryClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueBinary *tavrel_model_data_value_binary_new (const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueBinary *tavrel_model_data_value_binary_construct (GType object_type, const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint8 *tavrel_model_data_value_binary_to_bytes (TavrelModelDataValueBinary *self, gint *length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_value_binary_is_text (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gchar *tavrel_model_data_value_binary_to_hexadecimal (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_write (TavrelModelDataValueBinary *self, GOutputStream *stream, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_load (TavrelModelDataValueBinary *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_load_finish (TavrelModelDataValueBinary *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_save (TavrelModelDataValueBinary *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_save_finish (TavrelModelDataValueBinary *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GBytes *tavrel_model_data_value_binary_get_itsvalue (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_set_itsvalue (TavrelModelDataValueBinary *self, GBytes *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_BLOB (tavrel_model_data_value_blob_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueBlob, tavrel_model_data_value_blob, TAVREL_MODEL_DATA, VALUE_BLOB, TavrelModelDataValueBinary)
+
+struct _TavrelModelDataValueBlobClass {
+  TavrelModelDataValueBinaryClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueBlob *tavrel_model_data_value_blob_new (const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueBlob *tavrel_model_data_value_blob_construct (GType object_type, const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: enumerations (Data/value_enum)
  * ====================================================================== */
