@@ -105,7 +105,11 @@ struct TextLoad : lm::file::Load {
   lm::Ref<GDataInputStream> lines;
   GString *text = g_string_new ("");
 
-  ~TextLoad () override { g_string_free (text, TRUE); }
+  ~TextLoad () override
+  {
+    if (text)
+      g_string_free (text, TRUE);
+  }
 
   void read (GTask *task, GFileInputStream *stream) override
   {
