@@ -673,6 +673,10 @@ TAVREL_MODEL_API gdouble tavrel_model_data_value_geography_longitude (TavrelMode
  * The value factory (Data/value_factory)
  * ====================================================================== */
 
+/* A new value of the kind's class built from a cell's text (which may be
+ * null); the text "(Null)" gives the database NULL.  Never returns null. */
+TAVREL_MODEL_API TavrelModelDataIValue *tavrel_model_data_ivalue_factory (TavrelModelDataDataType data_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Columns and rows (Data/model_column, Data/model_row)
  * ====================================================================== */

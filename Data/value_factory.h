@@ -1,0 +1,22 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+#pragma once
+
+/*
+ * The number readers of the value factory, exposed for the tests and the
+ * benchmark's hand-written floor.
+ */
+
+#include <glib.h>
+
+namespace lm::parse {
+
+/* C's atoi: leading white space, an optional sign, decimal digits up to the
+ * first other character; no digits give 0; saturates at the 32-bit limits. */
+gint32 atoi32 (const char *text);
+
+/* C's strtoul with base 0 (0x hexadecimal, leading 0 octal, else decimal)
+ * in 32 bits: a leading minus negates modulo 2^32, a magnitude above
+ * 4294967295 gives 4294967295. */
+guint32 strtoul32 (const char *text);
+
+}  // namespace lm::parse

@@ -1,0 +1,330 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+/* The value factory: cell texts and kinds become values. */
+
+#include <clocale>
+#include <memory>
+#include <type_traits>
+#include <vector>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "Data/value_factory.h"
+#include "tests/support.h"
+
+using lmtest::take_string;
+
+namespace {
+
+class Factory : public lmtest::Test {
+ protected:
+  void SetUp () override
+  {
+    lmtest::Test::SetUp ();
+    const char *zone = g_getenv ("TZ");
+    had_zone_ = zone != nullptr;
+    saved_zone_ = zone ? zone : "";
+    g_setenv ("TZ", "UTC", TRUE);
+    tzset ();
+  }
+  void TearDown () override
+  {
+    if (had_zone_)
+      g_setenv ("TZ", saved_zone_.c_str (), TRUE);
+    else
+      g_unsetenv ("TZ");
+    tzset ();
+    lmtest::Test::TearDown ();
+  }
+
+  /* A factory value held for the test's duration. */
+  TavrelModelDataValueObject *make (TavrelModelDataDataType kind, const char *text)
+  {
+    auto *value = reinterpret_cast<TavrelModelDataValueObject *> (tavrel_model_data_ivalue_factory (kind, text));
+    made_.emplace_back (value);
+    return value;
+  }
+  std::string text_of (TavrelModelDataDataType kind, const char *text)
+  {
+    return take_string (tavrel_model_data_value_object_to_string (make (kind, text)));
+  }
+  GType type_of (TavrelModelDataDataType kind, const char *text) { return G_OBJECT_TYPE (make (kind, text)); }
+
+  template <class T>
+  T payload (TavrelModelDataDataType kind, const char *text)
+  {
+    g_auto (GValue) out = G_VALUE_INIT;
+    tavrel_model_data_value_object_to_value (make (kind, text), &out);
+    g_auto (GValue) converted = G_VALUE_INIT;
+    g_value_init (&converted, std::is_floating_point_v<T> ? G_TYPE_DOUBLE
+                              : std::is_signed_v<T>       ? G_TYPE_INT64
+                                                          : G_TYPE_UINT64);
+    EXPECT_TRUE (g_value_transform (&out, &converted)) << G_VALUE_TYPE_NAME (&out);
+    if constexpr (std::is_floating_point_v<T>)
+      return T (g_value_get_double (&converted));
+    else if constexpr (std::is_signed_v<T>)
+      return T (g_value_get_int64 (&converted));
+    else
+      return T (g_value_get_uint64 (&converted));
+  }
+
+ private:
+  struct Unref {
+    void operator() (gpointer p) const { g_object_unref (p); }
+  };
+  std::vector<std::unique_ptr<TavrelModelDataValueObject, Unref>> made_;
+  bool had_zone_ = false;
+  std::string saved_zone_;
+};
+
+using K = TavrelModelDataDataType;
+
+}  // namespace
+
+TEST_F (Factory, EachKindBuildsItsClass)
+{
+  struct {
+    K kind;
+    GType type;
+  } const cases[] = {
+      {TAVREL_MODEL_DATA_DATA_TYPE_DBNULL, TAVREL_MODEL_DATA_TYPE_VALUE_NULL},
+      {TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN, TAVREL_MODEL_DATA_TYPE_VALUE_BOOLEAN},
+      {TAVREL_MODEL_DATA_DATA_TYPE_INT8, TAVREL_MODEL_DATA_TYPE_VALUE_INT8},
+      {TAVREL_MODEL_DATA_DATA_TYPE_INT16, TAVREL_MODEL_DATA_TYPE_VALUE_INT16},
+      {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_TYPE_VALUE_INT32},
+      {TAVREL_MODEL_DATA_DATA_TYPE_INT64, TAVREL_MODEL_DATA_TYPE_VALUE_INT64},
+      {TAVREL_MODEL_DATA_DATA_TYPE_UINT8, TAVREL_MODEL_DATA_TYPE_VALUE_UINT8},
+      {TAVREL_MODEL_DATA_DATA_TYPE_UINT16, TAVREL_MODEL_DATA_TYPE_VALUE_UINT16},
+      {TAVREL_MODEL_DATA_DATA_TYPE_UINT32, TAVREL_MODEL_DATA_TYPE_VALUE_UINT32},
+      {TAVREL_MODEL_DATA_DATA_TYPE_UINT64, TAVREL_MODEL_DATA_TYPE_VALUE_UINT64},
+      {TAVREL_MODEL_DATA_DATA_TYPE_MONEY, TAVREL_MODEL_DATA_TYPE_VALUE_MONEY},
+      {TAVREL_MODEL_DATA_DATA_TYPE_FLOAT, TAVREL_MODEL_DATA_TYPE_VALUE_FLOAT},
+      {TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, TAVREL_MODEL_DATA_TYPE_VALUE_DOUBLE},
+      {TAVREL_MODEL_DATA_DATA_TYPE_DATE, TAVREL_MODEL_DATA_TYPE_VALUE_DATE},
+      {TAVREL_MODEL_DATA_DATA_TYPE_TIME, TAVREL_MODEL_DATA_TYPE_VALUE_TIME},
+      {TAVREL_MODEL_DATA_DATA_TYPE_DATETIME, TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME},
+      {TAVREL_MODEL_DATA_DATA_TYPE_TIMESTAMP, TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME},
+      {TAVREL_MODEL_DATA_DATA_TYPE_TIMESPAN, TAVREL_MODEL_DATA_TYPE_VALUE_TIME_SPAN},
+      {TAVREL_MODEL_DATA_DATA_TYPE_STRING, TAVREL_MODEL_DATA_TYPE_VALUE_STRING},
+      {TAVREL_MODEL_DATA_DATA_TYPE_UUID, TAVREL_MODEL_DATA_TYPE_VALUE_UUID},
+      {TAVREL_MODEL_DATA_DATA_TYPE_JSON, TAVREL_MODEL_DATA_TYPE_VALUE_JSON},
+      {TAVREL_MODEL_DATA_DATA_TYPE_BINARY, TAVREL_MODEL_DATA_TYPE_VALUE_BINARY},
+      {TAVREL_MODEL_DATA_DATA_TYPE_BLOB, TAVREL_MODEL_DATA_TYPE_VALUE_BLOB},
+      {TAVREL_MODEL_DATA_DATA_TYPE_OBJECT, TAVREL_MODEL_DATA_TYPE_VALUE_OBJECT},
+  };
+  for (const auto &c : cases)
+    for (const char *text : {"1", (const char *) nullptr})
+      EXPECT_EQ (g_type_name (c.type), std::string (g_type_name (type_of (c.kind, text)))) << int (c.kind);
+
+  /* Every other kind, and numbers beyond the kinds, hold the text as XML. */
+  for (int kind : {0, 3, 12, 13, 14, 16, 25, 26, 29, 30, 34, 35, 36, 37, 38, 39, 40, 41, 1000, -1}) {
+    EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_XML, type_of (K (kind), "1.50")) << kind;
+    EXPECT_EQ ("1.50", text_of (K (kind), "1.50"));
+    EXPECT_EQ ("", text_of (K (kind), nullptr));
+  }
+}
+
+TEST_F (Factory, TheNullTextIsExactlyParenthesisedNull)
+{
+  for (int kind = 0; kind <= 41; kind++) {
+    TavrelModelDataValueObject *value = make (K (kind), "(Null)");
+    EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_NULL, G_OBJECT_TYPE (value)) << kind;
+    EXPECT_TRUE (tavrel_model_data_value_object_get_is_null (value));
+  }
+  g_auto (GValue) out = G_VALUE_INIT;
+  tavrel_model_data_value_object_to_value (make (TAVREL_MODEL_DATA_DATA_TYPE_INT32, "(Null)"), &out);
+  EXPECT_STREQ ("NULL", g_value_get_string (&out));
+  EXPECT_EQ ("", text_of (TAVREL_MODEL_DATA_DATA_TYPE_INT32, "(Null)"));
+
+  EXPECT_EQ ("(NULL)", text_of (TAVREL_MODEL_DATA_DATA_TYPE_STRING, "(NULL)"));
+  EXPECT_EQ ("(null)", text_of (TAVREL_MODEL_DATA_DATA_TYPE_STRING, "(null)"));
+  EXPECT_EQ (" (Null)", text_of (TAVREL_MODEL_DATA_DATA_TYPE_STRING, " (Null)"));
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_INT32, type_of (TAVREL_MODEL_DATA_DATA_TYPE_INT32, nullptr));
+}
+
+TEST_F (Factory, BooleansAreTrueOnlyForTrue)
+{
+  EXPECT_EQ ("true", text_of (TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN, "true"));
+  for (const char *text : {"TRUE", "True", "1", " true", "true ", "t", "yes", ""})
+    EXPECT_EQ ("false", text_of (TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN, text)) << text;
+  EXPECT_EQ ("false", text_of (TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN, nullptr));
+}
+
+TEST_F (Factory, SignedIntegersReadAsAtoi)
+{
+  using lm::parse::atoi32;
+  EXPECT_EQ (12, atoi32 ("\t\n\v\f\r 12"));
+  EXPECT_EQ (5, atoi32 ("+5"));
+  EXPECT_EQ (-42, atoi32 ("  -42abc"));
+  EXPECT_EQ (0, atoi32 ("-"));
+  EXPECT_EQ (0, atoi32 (""));
+  EXPECT_EQ (0, atoi32 ("x1"));
+  EXPECT_EQ (0, atoi32 ("0x10")) << "decimal only";
+  EXPECT_EQ (10, atoi32 ("010")) << "no octal";
+  EXPECT_EQ (0, atoi32 ("- 1"));
+  EXPECT_EQ (G_MAXINT32, atoi32 ("2147483647"));
+  EXPECT_EQ (G_MAXINT32, atoi32 ("2147483648"));
+  EXPECT_EQ (G_MININT32, atoi32 ("-2147483648"));
+  EXPECT_EQ (G_MININT32, atoi32 ("-2147483649"));
+  EXPECT_EQ (G_MAXINT32, atoi32 ("99999999999999999999999999"));
+  EXPECT_EQ (G_MININT32, atoi32 ("-99999999999999999999999999"));
+  EXPECT_EQ (0, atoi32 (nullptr));
+
+  /* Narrow kinds keep the low bits of the saturated 32-bit reading. */
+  EXPECT_EQ (44, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT8, "300"));
+  EXPECT_EQ (127, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT8, "-129"));
+  EXPECT_EQ (-1, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT8, "99999999999"));
+  EXPECT_EQ (4464, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT16, "70000"));
+  EXPECT_EQ (-1, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT16, "99999999999"));
+  EXPECT_EQ (0, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT16, "-99999999999"));
+  EXPECT_EQ (0, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT32, "0x10"));
+  EXPECT_EQ (-7, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT32, " -7 rows"));
+
+  /* The 64-bit kind detects the base and saturates at its own limits. */
+  EXPECT_EQ (16, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, "0x10"));
+  EXPECT_EQ (16, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, "0X10"));
+  EXPECT_EQ (8, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, "010"));
+  EXPECT_EQ (-16, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, "-0x10"));
+  EXPECT_EQ (G_MAXINT64, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, "9223372036854775808"));
+  EXPECT_EQ (G_MININT64, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, "-9223372036854775809"));
+  EXPECT_EQ (0, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_INT64, nullptr));
+}
+
+TEST_F (Factory, UnsignedIntegersReadAsA32BitStrtoul)
+{
+  using lm::parse::strtoul32;
+  EXPECT_EQ (4294967295u, strtoul32 ("-1"));
+  EXPECT_EQ (1u, strtoul32 ("-4294967295"));
+  EXPECT_EQ (4294967295u, strtoul32 ("4294967295"));
+  EXPECT_EQ (4294967295u, strtoul32 ("4294967296"));
+  EXPECT_EQ (4294967295u, strtoul32 ("-4294967296")) << "a magnitude too large saturates, sign or not";
+  EXPECT_EQ (4294967295u, strtoul32 ("99999999999999999999999"));
+  EXPECT_EQ (255u, strtoul32 ("0xff"));
+  EXPECT_EQ (255u, strtoul32 ("0XFF"));
+  EXPECT_EQ (0u, strtoul32 ("0x")) << "the 0 before a bare x is the number";
+  EXPECT_EQ (1u, strtoul32 ("0x1g"));
+  EXPECT_EQ (56u, strtoul32 ("070"));
+  EXPECT_EQ (0u, strtoul32 ("08")) << "8 is not an octal digit";
+  EXPECT_EQ (7u, strtoul32 ("  +7"));
+  EXPECT_EQ (0u, strtoul32 ("-0"));
+  EXPECT_EQ (0u, strtoul32 (""));
+  EXPECT_EQ (0u, strtoul32 (nullptr));
+  EXPECT_EQ (4294967280u, strtoul32 ("-0x10"));
+
+  EXPECT_EQ (255u, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT8, "-1"));
+  EXPECT_EQ (255u, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT8, "0x1FF"));
+  EXPECT_EQ (65535u, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT16, "4294967296"));
+  EXPECT_EQ (4294967295u, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT32, "-1"));
+  EXPECT_EQ (G_MAXUINT64, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT64, "18446744073709551615"));
+  EXPECT_EQ (16u, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT64, "0x10"));
+  EXPECT_EQ (0u, payload<guint64> (TAVREL_MODEL_DATA_DATA_TYPE_UINT64, nullptr));
+}
+
+TEST_F (Factory, FloatingPointTextsAreReadInTheCLocale)
+{
+  EXPECT_EQ (0.1, payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, "0.1"));
+  /* Amounts keep double precision; a single-precision parse would store
+   * 0.10000000149011612. */
+  EXPECT_EQ (0.1, payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_MONEY, "0.1"));
+  EXPECT_EQ (1234567.89, payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_MONEY, "1234567.89"));
+  /* A float is parsed, then narrowed. */
+  EXPECT_EQ (double (0.1f), payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_FLOAT, "0.1"));
+  EXPECT_EQ (-2.5e-3, payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, "-2.5e-3"));
+  EXPECT_EQ (0.0, payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, "abc"));
+  EXPECT_EQ (0.0, payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_MONEY, nullptr));
+
+  const char *previous = setlocale (LC_ALL, nullptr);
+  std::string saved = previous ? previous : "C";
+  if (!setlocale (LC_ALL, "de_DE.UTF-8"))
+    GTEST_SKIP () << "the de_DE.UTF-8 locale is not installed (build-aux/install-deps generates it)";
+  double money = payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_MONEY, "2.5");
+  double single = payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_FLOAT, "2.5");
+  double dbl = payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, "2.5");
+  double comma = payload<double> (TAVREL_MODEL_DATA_DATA_TYPE_MONEY, "2,5");
+  setlocale (LC_ALL, saved.c_str ());
+  EXPECT_EQ (2.5, money);
+  EXPECT_EQ (2.5, single);
+  EXPECT_EQ (2.5, dbl);
+  EXPECT_EQ (2.0, comma) << "the comma is never a decimal separator";
+}
+
+TEST_F (Factory, DatesAndTimes)
+{
+  EXPECT_EQ ("2024-03-05 14:07:09", text_of (TAVREL_MODEL_DATA_DATA_TYPE_DATETIME, "2024-03-05 14:07:09"));
+  EXPECT_EQ ("2024-03-05 14:07:09", text_of (TAVREL_MODEL_DATA_DATA_TYPE_TIMESTAMP, "2024-03-05T14:07:09+02:00"));
+  EXPECT_EQ ("1970-01-01 00:00:00", text_of (TAVREL_MODEL_DATA_DATA_TYPE_DATETIME, "not a time"));
+  EXPECT_EQ ("2024-03-05", text_of (TAVREL_MODEL_DATA_DATA_TYPE_DATE, "2024-03-05T14:07:09"));
+  /* Date and time columns arrive as a date or a time of day alone. */
+  EXPECT_EQ ("2024-03-05", text_of (TAVREL_MODEL_DATA_DATA_TYPE_DATE, "2024-03-05"));
+  EXPECT_EQ ("14:07:09", text_of (TAVREL_MODEL_DATA_DATA_TYPE_TIME, "14:07:09"));
+  EXPECT_EQ ("14:07:09", text_of (TAVREL_MODEL_DATA_DATA_TYPE_TIME, "14:07:09.75"));
+  EXPECT_EQ ("14:07:09", text_of (TAVREL_MODEL_DATA_DATA_TYPE_TIME, "2024-03-05T14:07:09Z"));
+  EXPECT_EQ ("00:00:00", text_of (TAVREL_MODEL_DATA_DATA_TYPE_TIME, "noon"));
+  EXPECT_EQ ("00:00:00", text_of (TAVREL_MODEL_DATA_DATA_TYPE_TIME, "25:00:00"));
+  EXPECT_EQ ("1970-01-01", text_of (TAVREL_MODEL_DATA_DATA_TYPE_DATE, "05.03.2024"));
+
+  /* The time of day keeps its fraction of a second. */
+  auto *time = TAVREL_MODEL_DATA_VALUE_DATE_TIME (make (TAVREL_MODEL_DATA_DATA_TYPE_TIME, "2024-03-05T07:05:03.5Z"));
+  EXPECT_DOUBLE_EQ (3.5, g_date_time_get_seconds (tavrel_model_data_value_date_time_get_itsvalue (time)));
+
+  /* No text: now. */
+  gint64 before = g_get_real_time () / G_USEC_PER_SEC;
+  for (K kind : {TAVREL_MODEL_DATA_DATA_TYPE_DATE, TAVREL_MODEL_DATA_DATA_TYPE_TIME, TAVREL_MODEL_DATA_DATA_TYPE_DATETIME}) {
+    auto *now = TAVREL_MODEL_DATA_VALUE_DATE_TIME (make (kind, nullptr));
+    GDateTime *held = tavrel_model_data_value_date_time_get_itsvalue (now);
+    ASSERT_NE (nullptr, held) << int (kind);
+    EXPECT_LE (before, g_date_time_to_unix (held));
+    EXPECT_GE (before + 5, g_date_time_to_unix (held));
+  }
+
+  EXPECT_EQ (3600, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_TIMESPAN, "3600"));
+  EXPECT_EQ (16, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_TIMESPAN, "0x10"));
+  EXPECT_EQ (0, payload<gint64> (TAVREL_MODEL_DATA_DATA_TYPE_TIMESPAN, nullptr));
+}
+
+TEST_F (Factory, TextsAndBytes)
+{
+  EXPECT_EQ ("it's", text_of (TAVREL_MODEL_DATA_DATA_TYPE_STRING, "it's"));
+  EXPECT_EQ ("", text_of (TAVREL_MODEL_DATA_DATA_TYPE_STRING, nullptr));
+  EXPECT_EQ ("not-a-uuid", text_of (TAVREL_MODEL_DATA_DATA_TYPE_UUID, "not-a-uuid"));
+  EXPECT_EQ ("", text_of (TAVREL_MODEL_DATA_DATA_TYPE_UUID, nullptr));
+  EXPECT_EQ ("{\"a\":", text_of (TAVREL_MODEL_DATA_DATA_TYPE_JSON, "{\"a\":"));
+  EXPECT_EQ ("", text_of (TAVREL_MODEL_DATA_DATA_TYPE_OBJECT, "ignored"));
+
+  for (K kind : {TAVREL_MODEL_DATA_DATA_TYPE_BINARY, TAVREL_MODEL_DATA_DATA_TYPE_BLOB}) {
+    auto *bytes = TAVREL_MODEL_DATA_VALUE_BINARY (make (kind, "abc"));
+    EXPECT_EQ ("abc", take_string (tavrel_model_data_value_object_to_string (TAVREL_MODEL_DATA_VALUE_OBJECT (bytes))));
+    EXPECT_TRUE (tavrel_model_data_value_binary_is_text (bytes));
+    EXPECT_EQ ("616263", take_string (tavrel_model_data_value_binary_to_hexadecimal (bytes)));
+    gint length = -1;
+    g_autofree guint8 *copy = tavrel_model_data_value_binary_to_bytes (bytes, &length);
+    EXPECT_EQ (3, length);
+
+    auto *empty = TAVREL_MODEL_DATA_VALUE_BINARY (make (kind, nullptr));
+    length = -1;
+    EXPECT_EQ (nullptr, tavrel_model_data_value_binary_to_bytes (empty, &length));
+    EXPECT_EQ (0, length);
+  }
+}
+
+TEST_F (Factory, NeverFailsWhateverTheInput)
+{
+  const char *texts[] = {nullptr, "", " ", "(Null)", "-", "0x", "\xff\xfe", "9999999999999999999999999999",
+                         "2024-13-45T99:99:99Z", "1e999", "nan", "\t"};
+  for (int kind = -3; kind <= 45; kind++)
+    for (const char *text : texts)
+      EXPECT_NE (nullptr, make (K (kind), text)) << kind;
+  EXPECT_EQ (0u, pending ()) << "the factory logs nothing for odd input";
+}
+
+TEST_F (Factory, ValuesAreNewAndOwnedByTheCaller)
+{
+  TavrelModelDataIValue *first = tavrel_model_data_ivalue_factory (TAVREL_MODEL_DATA_DATA_TYPE_INT32, "1");
+  TavrelModelDataIValue *second = tavrel_model_data_ivalue_factory (TAVREL_MODEL_DATA_DATA_TYPE_INT32, "1");
+  EXPECT_NE (first, second);
+  lmtest::Watch watch (first);
+  EXPECT_EQ (1u, G_OBJECT (first)->ref_count);
+  g_object_unref (first);
+  g_object_unref (second);
+  EXPECT_TRUE (watch.finalized ());
+}
