@@ -343,6 +343,25 @@ tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gin
   gee_abstract_list_set (GEE_ABSTRACT_LIST (values), col, value);
 }
 
+extern "C" TavrelModelDataRowModel *
+tavrel_model_data_table_model_new_row (TavrelModelDataTableModel *self) noexcept
+{
+  CHECK_SELF (NULL);
+  TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
+  tavrel_model_data_row_model_set_version (row, TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT);
+  GeeArrayList *columns = lm::priv (self)->columns.get ();
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
+  for (gint i = 0; i < lm::size (columns); i++) {
+    auto *column = static_cast<TavrelModelDataColumnModel *> (lm::at (columns, i));
+    /* A null entry, put there through get_columns, describes nothing: its
+     * cell is a value of unknown kind, so positions stay aligned. */
+    TavrelModelDataDataType kind =
+        column ? tavrel_model_data_column_model_get_data_type (column) : TAVREL_MODEL_DATA_DATA_TYPE_UNKNOWN;
+    lm::append_take (values, tavrel_model_data_ivalue_factory (kind, nullptr));
+  }
+  return row;
+}
+
 /*
  * Adds the row at a valid position and returns the row's first position,
  * which is where a caller finds it again (the announcement names where it

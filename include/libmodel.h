@@ -758,6 +758,9 @@ TAVREL_MODEL_API TavrelModelDataTableModel *tavrel_model_data_table_model_constr
 TAVREL_MODEL_API void tavrel_model_data_table_model_metadata (TavrelModelDataTableModel *self, const gchar *schema_, const gchar *entity_) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API TavrelModelDataValueObject *tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gint col, gint row) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API void tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gint col, gint row, TavrelModelDataValueObject *value) TAVREL_MODEL_NOEXCEPT;
+/* A new row marked INSERT holding one default value per column (the
+ * factory's value for the column's kind and no text); it is not added. */
+TAVREL_MODEL_API TavrelModelDataRowModel *tavrel_model_data_table_model_new_row (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API gint tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API gint tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API void tavrel_model_data_table_model_delete (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;

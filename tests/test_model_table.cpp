@@ -537,6 +537,50 @@ TEST_F (Tables, ClearAnnouncesEveryRow)
   EXPECT_EQ (columns, tavrel_model_data_table_model_get_columns (table)) << "the list itself stays";
 }
 
+TEST_F (Tables, NewRowsHoldDefaultsAndAreMarkedInsert)
+{
+  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING,
+                                           TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN};
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 3);
+  Mirror mirror (table);
+  g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_new_row (table);
+  ASSERT_NE (nullptr, row);
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT, tavrel_model_data_row_model_get_version (row));
+  ASSERT_EQ (3u, g_list_model_get_n_items (G_LIST_MODEL (row)));
+  const GType expected[] = {TAVREL_MODEL_DATA_TYPE_VALUE_INT32, TAVREL_MODEL_DATA_TYPE_VALUE_STRING,
+                            TAVREL_MODEL_DATA_TYPE_VALUE_BOOLEAN};
+  const char *texts[] = {"0", "", "false"};
+  for (gint i = 0; i < 3; i++) {
+    g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_row_model_get_value_at (row, i);
+    EXPECT_EQ (expected[i], G_OBJECT_TYPE (value)) << i;
+    EXPECT_EQ (texts[i], take_string (tavrel_model_data_value_object_to_string (value)));
+  }
+  EXPECT_EQ (0, n_rows (table)) << "a new row is not added";
+  EXPECT_TRUE (mirror.take_changes ().empty ());
+
+  /* Added and then marked for deletion, a row never stored goes at once. */
+  EXPECT_EQ (0, tavrel_model_data_table_model_append (table, row));
+  tavrel_model_data_table_model_update_row_version (table, 0, TAVREL_MODEL_TRANSFORM_DATA_VERSION_DELETE);
+  EXPECT_EQ (0, n_rows (table));
+  EXPECT_EQ ((std::vector<Change>{{0, 0, 1}, {0, 1, 0}}), mirror.take_changes ());
+
+  /* No columns, no cells; a null column entry still holds its place. */
+  g_autoptr (TavrelModelDataTableModel) bare = tavrel_model_data_table_model_new ();
+  g_autoptr (TavrelModelDataRowModel) empty = tavrel_model_data_table_model_new_row (bare);
+  EXPECT_EQ (0u, g_list_model_get_n_items (G_LIST_MODEL (empty)));
+  GeeArrayList *columns = tavrel_model_data_table_model_get_columns (bare);
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), nullptr);
+  g_autoptr (TavrelModelDataColumnModel) money = tavrel_model_data_column_model_new_with_type (TAVREL_MODEL_DATA_DATA_TYPE_MONEY);
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), money);
+  g_autoptr (TavrelModelDataRowModel) gapped = tavrel_model_data_table_model_new_row (bare);
+  ASSERT_EQ (2u, g_list_model_get_n_items (G_LIST_MODEL (gapped)));
+  g_autoptr (TavrelModelDataValueObject) second = tavrel_model_data_row_model_get_value_at (gapped, 1);
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_MONEY, G_OBJECT_TYPE (second));
+
+  EXPECT_EQ (nullptr, tavrel_model_data_table_model_new_row (nullptr));
+  expect_critical ("tavrel_model_data_table_model_new_row: assertion 'self != NULL' failed");
+}
+
 TEST_F (Tables, EditMarksFollowTheTransitionTable)
 {
   const TavrelModelTransformDataVersion befores[] = {INITIAL, IDENTICAL, DELETE, INSERT, UPDATE};
