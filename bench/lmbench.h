@@ -60,11 +60,11 @@ floor (gsize private_size)
 }
 
 template <class F>
-void
+benchmark::internal::Benchmark *
 compare (const std::string &name, const std::string &floor_name, F body)
 {
   floor_of ()[name] = floor_name;
-  benchmark::RegisterBenchmark (name.c_str (), body);
+  return benchmark::RegisterBenchmark (name.c_str (), body);
 }
 
 class RatioReporter : public benchmark::ConsoleReporter {
