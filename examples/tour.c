@@ -30,6 +30,7 @@ main (void)
   tour_scalar ();
   tour_rows ();
   tour_datetime ();
+  tour_factory ();
   tour_tables ();
   tour_settings ();
   printf ("\ntour complete\n");

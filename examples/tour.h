@@ -15,5 +15,6 @@ void tour_values_frame (void);
 void tour_scalar (void);
 void tour_rows (void);
 void tour_datetime (void);
+void tour_factory (void);
 void tour_tables (void);
 void tour_settings (void);
