@@ -42,16 +42,22 @@ print_table (TavrelModelDataTableModel *table)
   }
 }
 
-/* A row as a reader builds it: one value per column, in column order. */
+static const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING,
+                                                TAVREL_MODEL_DATA_DATA_TYPE_DATETIME, TAVREL_MODEL_DATA_DATA_TYPE_MONEY};
+static const char *const names[] = {"id", "status", "finished", "cost"};
+
+/* A row as a reader builds it: each cell's text through the factory, one
+ * value per column, in column order. */
 static TavrelModelDataRowModel *
-read_row (gint32 code, const char *message)
+read_row (const char *const texts[4])
 {
   TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
   GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
-  g_autoptr (TavrelModelDataValueError) status = tavrel_model_data_value_error_new (code, message);
-  g_autoptr (TavrelModelDataValueNull) note = tavrel_model_data_value_null_new ();
-  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), status);
-  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), note);
+  for (gsize c = 0; c < G_N_ELEMENTS (kinds); c++) {
+    TavrelModelDataIValue *value = tavrel_model_data_ivalue_factory (kinds[c], texts[c]);
+    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), value);
+    g_object_unref (value);
+  }
   return row;
 }
 
@@ -59,7 +65,7 @@ void
 tour_tables (void)
 {
   tour_heading ("tables");
-  const char *sql = "SELECT status, note FROM [ops].[job_runs] WHERE status <> 0";
+  const char *sql = "SELECT id, status, finished, cost FROM [ops].[job_runs] WHERE status <> 'ok'";
   g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_sql (sql);
   printf ("  from \"%s\"\n  schema \"%s\", entity \"%s\"\n", tavrel_model_data_table_model_get_statements (table),
           tavrel_model_data_table_model_get_schema (table), tavrel_model_data_table_model_get_entity (table));
@@ -68,33 +74,36 @@ tour_tables (void)
           tavrel_model_data_table_model_get_schema (bare), tavrel_model_data_table_model_get_entity (bare));
 
   GeeArrayList *columns = tavrel_model_data_table_model_get_columns (table);
-  g_autoptr (TavrelModelDataColumnModel) status = tavrel_model_data_column_model_new_full ("status", TAVREL_MODEL_DATA_DATA_TYPE_ERROR);
-  g_autoptr (TavrelModelDataColumnModel) note = tavrel_model_data_column_model_new_full ("note", TAVREL_MODEL_DATA_DATA_TYPE_DBNULL);
-  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), status);
-  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), note);
+  for (gsize c = 0; c < G_N_ELEMENTS (kinds); c++) {
+    g_autoptr (TavrelModelDataColumnModel) column = tavrel_model_data_column_model_new_full (names[c], kinds[c]);
+    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), column);
+  }
 
   g_signal_connect (table, "items-changed", G_CALLBACK (on_items_changed), NULL);
   printf ("  reading three rows\n");
-  const struct {
-    gint32 code;
-    const char *message;
-  } read[] = {{1205, "deadlock"}, {57014, "cancelled"}, {40001, "serialization failure"}};
+  static const char *const read[][4] = {
+      {"17", "deadlock", "2024-03-05 14:07:09", "0.25"},
+      {"18", "cancelled", "2024-03-05 14:09:41", "(Null)"},
+      {"19", "serialization failure", "2024-03-05T14:12:00+01:00", "1.5"},
+  };
   for (size_t i = 0; i < G_N_ELEMENTS (read); i++) {
-    g_autoptr (TavrelModelDataRowModel) row = read_row (read[i].code, read[i].message);
+    g_autoptr (TavrelModelDataRowModel) row = read_row (read[i]);
     tavrel_model_data_table_model_append (table, row);
   }
   print_table (table);
 
   printf ("  editing row 0 and marking it, marking row 1 for deletion\n");
-  g_autoptr (TavrelModelDataValueError) retried = tavrel_model_data_value_error_new (0, "retried");
-  tavrel_model_data_table_model_set_value_at (table, 0, 0, TAVREL_MODEL_DATA_VALUE_OBJECT (retried));
+  g_autoptr (TavrelModelDataIValue) retried = tavrel_model_data_ivalue_factory (TAVREL_MODEL_DATA_DATA_TYPE_STRING, "retried");
+  tavrel_model_data_table_model_set_value_at (table, 1, 0, TAVREL_MODEL_DATA_VALUE_OBJECT (retried));
   tavrel_model_data_table_model_update_row_version (table, 0, TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE);
   tavrel_model_data_table_model_update_row_version (table, 1, TAVREL_MODEL_TRANSFORM_DATA_VERSION_DELETE);
 
-  printf ("  adding a row meant for insertion at the front, then dropping it\n");
-  g_autoptr (TavrelModelDataRowModel) fresh = read_row (0, "queued");
-  tavrel_model_data_row_model_set_version (fresh, TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT);
+  printf ("  a new row (marked INSERT, defaults in every cell) added at the front, then dropped\n");
+  g_autoptr (TavrelModelDataRowModel) fresh = tavrel_model_data_table_model_new_row (table);
+  g_autoptr (TavrelModelDataIValue) queued = tavrel_model_data_ivalue_factory (TAVREL_MODEL_DATA_DATA_TYPE_STRING, "queued");
+  tavrel_model_data_row_model_set_value_at (fresh, 1, TAVREL_MODEL_DATA_VALUE_OBJECT (queued));
   tavrel_model_data_table_model_insert (table, 0, fresh);
+  print_table (table);
   /* Never stored, so nothing to delete on the server: it just goes. */
   tavrel_model_data_table_model_update_row_version (table, 0, TAVREL_MODEL_TRANSFORM_DATA_VERSION_DELETE);
   gint position = -1;
