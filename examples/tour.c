@@ -28,6 +28,7 @@ main (void)
   printf ("libmodel tour\n");
   tour_values_frame ();
   tour_rows ();
+  tour_text ();
   printf ("\ntour complete\n");
   return 0;
 }

@@ -13,3 +13,4 @@ void tour_print_dump (gpointer value);
 
 void tour_values_frame (void);
 void tour_rows (void);
+void tour_text (void);
