@@ -32,6 +32,7 @@ main (void)
   tour_datetime ();
   tour_tables ();
   tour_settings ();
+  tour_text ();
   printf ("\ntour complete\n");
   return 0;
 }

@@ -17,3 +17,4 @@ void tour_rows (void);
 void tour_datetime (void);
 void tour_tables (void);
 void tour_settings (void);
+void tour_text (void);

@@ -421,6 +421,81 @@ TAVREL_MODEL_API void tavrel_model_data_value_decimal_set_itsvalue (TavrelModelD
  * Values: text (Data/value_string)
  * ====================================================================== */
 
+/* UTF-8 text.  The load and save run on the caller's thread-default main
+ * context; the callback gets the value as its source object and is always
+ * called after load or save has returned.  A load replaces the text only
+ * when it succeeds, and without an itsvalue notification; loading a path
+ * where no file exists succeeds and leaves the text as it was.  A save
+ * writes the text as it was when save was called, through a replacement
+ * of the file, so a failed save leaves a previous file in place. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_STRING (tavrel_model_data_value_string_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueString, tavrel_model_data_value_string, TAVREL_MODEL_DATA, VALUE_STRING, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueStringClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueString *tavrel_model_data_value_string_new (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueString *tavrel_model_data_value_string_construct (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API const gchar *tavrel_model_data_value_string_get_itsvalue (TavrelModelDataValueString *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_set_itsvalue (TavrelModelDataValueString *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_load (TavrelModelDataValueString *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_load_finish (TavrelModelDataValueString *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_save (TavrelModelDataValueString *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_string_save_finish (TavrelModelDataValueString *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_XML (tavrel_model_data_value_xml_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueXml, tavrel_model_data_value_xml, TAVREL_MODEL_DATA, VALUE_XML, TavrelModelDataValueString)
+
+struct _TavrelModelDataValueXmlClass {
+  TavrelModelDataValueStringClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueXml *tavrel_model_data_value_xml_new (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueXml *tavrel_model_data_value_xml_construct (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_JSON (tavrel_model_data_value_json_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueJson, tavrel_model_data_value_json, TAVREL_MODEL_DATA, VALUE_JSON, TavrelModelDataValueString)
+
+struct _TavrelModelDataValueJsonClass {
+  TavrelModelDataValueStringClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueJson *tavrel_model_data_value_json_new (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueJson *tavrel_model_data_value_json_construct (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+
+/* new and construct make a fresh random UUID (lower-case, 36 characters);
+ * new_uuid and construct_uuid keep the given text as it is. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UUID (tavrel_model_data_value_uuid_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUuid, tavrel_model_data_value_uuid, TAVREL_MODEL_DATA, VALUE_UUID, TavrelModelDataValueString)
+
+struct _TavrelModelDataValueUuidClass {
+  TavrelModelDataValueStringClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_new (void) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_construct (GType object_type) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_new_uuid (const gchar *uuid) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUuid *tavrel_model_data_value_uuid_construct_uuid (GType object_type, const gchar *uuid) TAVREL_MODEL_NOEXCEPT;
+
+/* A zero-terminated UTF-16 buffer (g_malloc'ed) that the value owns.  new,
+ * construct and set_itsvalue (and writing the pointer property itsvalue)
+ * take the buffer over, also when they refuse their other arguments;
+ * get_itsvalue lends it. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_UTF16 (tavrel_model_data_value_utf16_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueUtf16, tavrel_model_data_value_utf16, TAVREL_MODEL_DATA, VALUE_UTF16, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueUtf16Class {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_new (gunichar2 *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_construct (GType object_type, gunichar2 *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_new_string (const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueUtf16 *tavrel_model_data_value_utf16_construct_string (GType object_type, const gchar *text) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gunichar2 *tavrel_model_data_value_utf16_get_itsvalue (TavrelModelDataValueUtf16 *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_utf16_set_itsvalue (TavrelModelDataValueUtf16 *self, gunichar2 *value) TAVREL_MODEL_NOEXCEPT;
+
 /* ======================================================================
  * Values: dates and times (Data/value_datetime)
  * ====================================================================== */
@@ -491,6 +566,42 @@ TAVREL_MODEL_API void tavrel_model_data_value_time_span_set_itsvalue (TavrelMode
 /* ======================================================================
  * Values: binary data (Data/value_binary)
  * ====================================================================== */
+
+/* Uninterpreted bytes in a GBytes.  They render as text when the bytes up
+ * to the first zero byte are UTF-8, as hexadecimal otherwise.  load and
+ * save behave as those of text values: callback after the call returned,
+ * the value replaced only by a successful load (without notification), a
+ * missing file loads as no change, a save writes the bytes held when save
+ * was called and never destroys a previous file when it fails. */
+#define TAVREL_MODEL_DATA_TYPE_VALUE_BINARY (tavrel_model_data_value_binary_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueBinary, tavrel_model_data_value_binary, TAVREL_MODEL_DATA, VALUE_BINARY, TavrelModelDataValueObject)
+
+struct _TavrelModelDataValueBinaryClass {
+  TavrelModelDataValueObjectClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueBinary *tavrel_model_data_value_binary_new (const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueBinary *tavrel_model_data_value_binary_construct (GType object_type, const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API guint8 *tavrel_model_data_value_binary_to_bytes (TavrelModelDataValueBinary *self, gint *length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gboolean tavrel_model_data_value_binary_is_text (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API gchar *tavrel_model_data_value_binary_to_hexadecimal (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_write (TavrelModelDataValueBinary *self, GOutputStream *stream, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_load (TavrelModelDataValueBinary *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_load_finish (TavrelModelDataValueBinary *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_save (TavrelModelDataValueBinary *self, const gchar *filename, GAsyncReadyCallback callback, gpointer user_data) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_save_finish (TavrelModelDataValueBinary *self, GAsyncResult *res, GError **error) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API GBytes *tavrel_model_data_value_binary_get_itsvalue (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API void tavrel_model_data_value_binary_set_itsvalue (TavrelModelDataValueBinary *self, GBytes *value) TAVREL_MODEL_NOEXCEPT;
+
+#define TAVREL_MODEL_DATA_TYPE_VALUE_BLOB (tavrel_model_data_value_blob_get_type ())
+TAVREL_MODEL_DECLARE_DERIVABLE (TavrelModelDataValueBlob, tavrel_model_data_value_blob, TAVREL_MODEL_DATA, VALUE_BLOB, TavrelModelDataValueBinary)
+
+struct _TavrelModelDataValueBlobClass {
+  TavrelModelDataValueBinaryClass parent_class;
+};
+
+TAVREL_MODEL_API TavrelModelDataValueBlob *tavrel_model_data_value_blob_new (const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
+TAVREL_MODEL_API TavrelModelDataValueBlob *tavrel_model_data_value_blob_construct (GType object_type, const guint8 *data, gint length) TAVREL_MODEL_NOEXCEPT;
 
 /* ======================================================================
  * Values: enumerations (Data/value_enum)

@@ -1,0 +1,457 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+/* Binary values: renderings, copies, writing to streams, files. */
+
+#include "tests/support.h"
+
+#include <glib/gstdio.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+using lmtest::NotifyCounter;
+using lmtest::take_string;
+using lmtest::Watch;
+
+namespace {
+
+TavrelModelDataValueObject *
+as_value (gpointer value)
+{
+  return TAVREL_MODEL_DATA_VALUE_OBJECT (value);
+}
+
+std::string
+render (gpointer value)
+{
+  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
+}
+
+std::string
+critical (const char *function, const char *condition)
+{
+  return std::string (function) + ": assertion '" + condition + "' failed";
+}
+
+TavrelModelDataValueBinary *
+binary_of (const std::string &bytes)
+{
+  return tavrel_model_data_value_binary_new (reinterpret_cast<const guint8 *> (bytes.data ()), gint (bytes.size ()));
+}
+
+std::string
+held (TavrelModelDataValueBinary *value)
+{
+  GBytes *bytes = tavrel_model_data_value_binary_get_itsvalue (value);
+  if (!bytes)
+    return "<null>";
+  gsize size = 0;
+  auto *data = static_cast<const char *> (g_bytes_get_data (bytes, &size));
+  return std::string (data ? data : "", size);
+}
+
+std::string
+hexadecimal (TavrelModelDataValueBinary *value)
+{
+  return take_string (tavrel_model_data_value_binary_to_hexadecimal (value));
+}
+
+std::string
+every_byte (size_t size)
+{
+  std::string out;
+  for (size_t i = 0; i < size; i++)
+    out += char ((i * 7 + i / 256) & 0xFF);
+  return out;
+}
+
+class Binary : public lmtest::Test {};
+
+/* An output stream that takes at most a given count per call, or fails. */
+struct Sink {
+  std::string received;
+  gsize most = G_MAXSIZE;
+  bool failing = false;
+  int calls = 0;
+};
+struct TestSink {
+  GOutputStream parent_instance;
+  Sink *sink;
+};
+struct TestSinkClass {
+  GOutputStreamClass parent_class;
+};
+G_DEFINE_TYPE (TestSink, test_sink, G_TYPE_OUTPUT_STREAM)
+static void
+test_sink_class_init (TestSinkClass *klass)
+{
+  G_OUTPUT_STREAM_CLASS (klass)->write_fn = [] (GOutputStream *stream, const void *buffer, gsize count, GCancellable *,
+                                                GError **error) -> gssize {
+    Sink *sink = reinterpret_cast<TestSink *> (stream)->sink;
+    sink->calls++;
+    if (sink->failing) {
+      g_set_error_literal (error, G_IO_ERROR, G_IO_ERROR_BROKEN_PIPE, "gone");
+      return -1;
+    }
+    gsize taken = std::min (count, sink->most);
+    sink->received.append (static_cast<const char *> (buffer), taken);
+    return gssize (taken);
+  };
+}
+static void
+test_sink_init (TestSink *)
+{
+}
+
+struct Completion {
+  int calls = 0;
+  GObject *source = nullptr;
+  GAsyncResult *result = nullptr;
+  ~Completion () { g_clear_object (&result); }
+};
+
+void
+on_done (GObject *source, GAsyncResult *result, gpointer data)
+{
+  auto *done = static_cast<Completion *> (data);
+  done->calls++;
+  done->source = source;
+  done->result = G_ASYNC_RESULT (g_object_ref (result));
+}
+
+using Error = std::shared_ptr<GError>;
+
+/* Real files in a folder of their own, on a main context of the test's own.
+ * What loads and saves share with text values is tested with those; here
+ * is what binary files do differently. */
+class BinaryFiles : public lmtest::Test {
+ protected:
+  void SetUp () override
+  {
+    lmtest::Test::SetUp ();
+    context_ = g_main_context_new ();
+    g_main_context_push_thread_default (context_);
+    dir_ = g_dir_make_tmp ("libmodel-binary-XXXXXX", nullptr);
+    ASSERT_NE (nullptr, dir_);
+  }
+
+  void TearDown () override
+  {
+    while (g_main_context_iteration (context_, FALSE)) {
+    }
+    for (const char *name : {"data.bin", "huge", "plain"})
+      g_remove (path (name).c_str ());
+    EXPECT_EQ (0, g_rmdir (dir_)) << "a stray file was left behind";
+    g_free (dir_);
+    g_main_context_pop_thread_default (context_);
+    g_main_context_unref (context_);
+    lmtest::Test::TearDown ();
+  }
+
+  std::string path (const char *name) const { return std::string (dir_) + "/" + name; }
+
+  void put (const char *name, const std::string &content)
+  {
+    ASSERT_TRUE (g_file_set_contents (path (name).c_str (), content.data (), gssize (content.size ()), nullptr));
+  }
+
+  std::string contents (const char *name)
+  {
+    g_autofree gchar *data = nullptr;
+    gsize size = 0;
+    return g_file_get_contents (path (name).c_str (), &data, &size, nullptr) ? std::string (data, size) : "<unreadable>";
+  }
+
+  void wait (Completion &done)
+  {
+    bool expired = false;
+    g_autoptr (GSource) timeout = g_timeout_source_new_seconds (10);
+    g_source_set_callback (
+        timeout, [] (gpointer flag) { return *static_cast<bool *> (flag) = true, G_SOURCE_REMOVE; }, &expired, nullptr);
+    g_source_attach (timeout, context_);
+    while (!done.result && !expired)
+      g_main_context_iteration (context_, TRUE);
+    g_source_destroy (timeout);
+    ASSERT_NE (nullptr, done.result) << "the task never called back";
+    EXPECT_EQ (1, done.calls);
+  }
+
+  Error run (decltype (&tavrel_model_data_value_binary_load) start,
+             decltype (&tavrel_model_data_value_binary_load_finish) finish, gpointer value, const std::string &where)
+  {
+    auto *binary = TAVREL_MODEL_DATA_VALUE_BINARY (value);
+    Completion done;
+    start (binary, where.c_str (), on_done, &done);
+    EXPECT_EQ (0, done.calls) << "called back before the call returned";
+    wait (done);
+    EXPECT_EQ (G_OBJECT (value), done.source);
+    GError *error = nullptr;
+    if (done.result)
+      finish (binary, done.result, &error);
+    return Error (error, [] (GError *e) {
+      if (e)
+        g_error_free (e);
+    });
+  }
+
+  Error load (gpointer value, const std::string &where)
+  {
+    return run (tavrel_model_data_value_binary_load, tavrel_model_data_value_binary_load_finish, value, where);
+  }
+
+  Error save (gpointer value, const std::string &where)
+  {
+    return run (tavrel_model_data_value_binary_save, tavrel_model_data_value_binary_save_finish, value, where);
+  }
+
+  GMainContext *context_ = nullptr;
+  gchar *dir_ = nullptr;
+};
+
+}  // namespace
+
+/* ---- the values --------------------------------------------------------------- */
+
+TEST_F (Binary, KindsNamesAndProperties)
+{
+  g_autoptr (TavrelModelDataValueBinary) binary = binary_of ("hi");
+  g_autoptr (TavrelModelDataValueBlob) blob = tavrel_model_data_value_blob_new (reinterpret_cast<const guint8 *> ("hi"), 2);
+  EXPECT_STREQ ("binary", tavrel_model_data_value_object_get_name (as_value (binary)));
+  EXPECT_EQ (TAVREL_MODEL_DATA_DATA_TYPE_BINARY, tavrel_model_data_value_object_get_data_type (as_value (binary)));
+  EXPECT_STREQ ("blob", tavrel_model_data_value_object_get_name (as_value (blob)));
+  EXPECT_EQ (TAVREL_MODEL_DATA_DATA_TYPE_BLOB, tavrel_model_data_value_object_get_data_type (as_value (blob)));
+  EXPECT_FALSE (tavrel_model_data_value_object_get_is_null (as_value (blob)));
+  EXPECT_EQ ("TavrelModelDataValueBinary => hi", take_string (tavrel_model_data_value_object_dump (as_value (binary))));
+  EXPECT_EQ ("TavrelModelDataValueBlob => hi", take_string (tavrel_model_data_value_object_dump (as_value (blob))));
+
+  /* The generic value shares the buffer. */
+  g_auto (GValue) generic = G_VALUE_INIT;
+  tavrel_model_data_value_object_to_value (as_value (blob), &generic);
+  ASSERT_TRUE (G_VALUE_HOLDS (&generic, G_TYPE_BYTES));
+  EXPECT_EQ (tavrel_model_data_value_binary_get_itsvalue (TAVREL_MODEL_DATA_VALUE_BINARY (blob)),
+             g_value_get_boxed (&generic));
+
+  auto own = [] (gpointer value) {
+    guint n = 0;
+    g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (value), &n);
+    std::vector<std::string> names;
+    for (guint i = 0; i < n; i++)
+      if (specs[i]->owner_type == G_OBJECT_TYPE (value))
+        names.push_back (specs[i]->name);
+    return names;
+  };
+  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own (binary));
+  std::vector<std::string> blob_own = own (blob);
+  EXPECT_EQ ((std::vector<std::string>{"name", "data-type"}), blob_own);
+}
+
+TEST_F (Binary, TextOrHexadecimal)
+{
+  struct {
+    std::string bytes, text, hex;
+    bool is_text;
+  } cases[] = {
+      {"abc", "abc", "616263", true},
+      {std::string ("\x00\xAB\x10", 3), "", "00AB10", true},
+      {"\xFF\xFE", "FFFE", "FFFE", false},
+      {std::string ("ab\0cd", 5), "ab", "6162006364", true},
+      /* Only what precedes the first zero byte has to be UTF-8. */
+      {std::string ("ok\0\xFF", 4), "ok", "6F6B00FF", true},
+      /* A sequence cut short is no UTF-8. */
+      {"caf\xC3", "636166C3", "636166C3", false},
+      {"", "", "", true},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE (c.hex);
+    g_autoptr (TavrelModelDataValueBinary) value = binary_of (c.bytes);
+    EXPECT_EQ (c.text, render (value));
+    EXPECT_EQ (c.hex, hexadecimal (value));
+    EXPECT_EQ (c.is_text, bool (tavrel_model_data_value_binary_is_text (value)));
+    gint length = -1;
+    g_autofree guint8 *bytes = tavrel_model_data_value_binary_to_bytes (value, &length);
+    EXPECT_EQ (c.bytes, std::string (reinterpret_cast<char *> (bytes), gsize (length)));
+    /* No bytes hand out no buffer; otherwise a copy of their own. */
+    EXPECT_EQ (c.bytes.empty (), bytes == nullptr);
+    if (bytes) {
+      EXPECT_NE (g_bytes_get_data (tavrel_model_data_value_binary_get_itsvalue (value), nullptr), bytes);
+    }
+  }
+}
+
+TEST_F (Binary, ConstructorsRefuseImpossibleBytes)
+{
+  const guint8 data[] = {1, 2, 3};
+  EXPECT_EQ (nullptr, tavrel_model_data_value_binary_new (data, -1));
+  expect_critical (critical ("tavrel_model_data_value_binary_new", "length >= 0"));
+  EXPECT_EQ (nullptr, tavrel_model_data_value_blob_new (nullptr, 3));
+  expect_critical (critical ("tavrel_model_data_value_blob_new", "data != NULL || length == 0"));
+  EXPECT_EQ (nullptr, tavrel_model_data_value_blob_construct (TAVREL_MODEL_DATA_TYPE_VALUE_BINARY, data, 3));
+  expect_critical (critical ("tavrel_model_data_value_blob_construct",
+                             "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_BLOB)"));
+  /* The value holds a copy of the caller's bytes. */
+  guint8 changing[] = {'x', 'y'};
+  g_autoptr (TavrelModelDataValueBinary) copy = tavrel_model_data_value_binary_new (changing, 2);
+  changing[0] = 'Z';
+  EXPECT_EQ ("xy", held (copy));
+}
+
+TEST_F (Binary, SetItsvalueAndTheNullBuffer)
+{
+  g_autoptr (TavrelModelDataValueBinary) value = binary_of ("old");
+  g_autoptr (GBytes) bytes = g_bytes_new ("new", 3);
+  {
+    NotifyCounter notified (value, "itsvalue");
+    tavrel_model_data_value_binary_set_itsvalue (value, bytes);
+    tavrel_model_data_value_binary_set_itsvalue (value, bytes);
+    g_object_set (value, "itsvalue", bytes, nullptr);
+    EXPECT_EQ (3, notified.count ());
+  }
+  EXPECT_EQ (bytes, tavrel_model_data_value_binary_get_itsvalue (value)) << "a reference, not a copy";
+
+  tavrel_model_data_value_binary_set_itsvalue (value, nullptr);
+  EXPECT_EQ ("", render (value));
+  expect_critical (critical ("binary_to_string", "itsvalue != NULL"));
+  EXPECT_EQ ("", hexadecimal (value));
+  expect_critical (critical ("tavrel_model_data_value_binary_to_hexadecimal", "itsvalue != NULL"));
+  EXPECT_FALSE (tavrel_model_data_value_binary_is_text (value));
+  expect_critical (critical ("tavrel_model_data_value_binary_is_text", "itsvalue != NULL"));
+  gint length = -1;
+  EXPECT_EQ (nullptr, tavrel_model_data_value_binary_to_bytes (value, &length));
+  EXPECT_EQ (0, length);
+  g_autoptr (TavrelModelDataValueObject) copy = tavrel_model_data_value_object_clone (as_value (value));
+  EXPECT_EQ (nullptr, tavrel_model_data_value_binary_get_itsvalue (TAVREL_MODEL_DATA_VALUE_BINARY (copy)));
+
+  EXPECT_FALSE (tavrel_model_data_value_binary_is_text (nullptr));
+  expect_critical (critical ("tavrel_model_data_value_binary_is_text", "self != NULL"));
+}
+
+TEST_F (Binary, ClonesHoldEqualButSeparateBytes)
+{
+  g_autoptr (TavrelModelDataValueBlob) blob = tavrel_model_data_value_blob_new (reinterpret_cast<const guint8 *> ("\x01\x02"), 2);
+  TavrelModelDataValueObject *copy = tavrel_model_data_value_object_clone (as_value (blob));
+  Watch watch (copy);
+  ASSERT_TRUE (TAVREL_MODEL_DATA_IS_VALUE_BLOB (copy));
+  EXPECT_STREQ ("blob", tavrel_model_data_value_object_get_name (copy));
+  GBytes *original = tavrel_model_data_value_binary_get_itsvalue (TAVREL_MODEL_DATA_VALUE_BINARY (blob));
+  GBytes *copied = tavrel_model_data_value_binary_get_itsvalue (TAVREL_MODEL_DATA_VALUE_BINARY (copy));
+  EXPECT_NE (g_bytes_get_data (original, nullptr), g_bytes_get_data (copied, nullptr));
+  EXPECT_TRUE (g_bytes_equal (original, copied));
+  g_object_unref (copy);
+  EXPECT_TRUE (watch.finalized ());
+
+  g_autoptr (TavrelModelDataValueBinary) binary = binary_of ("b");
+  g_autoptr (TavrelModelDataValueObject) binary_copy = tavrel_model_data_value_object_clone (as_value (binary));
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_BINARY, G_OBJECT_TYPE (binary_copy));
+}
+
+TEST_F (Binary, WriteHandsTheStreamEveryByte)
+{
+  std::string data = every_byte (5000);
+  g_autoptr (TavrelModelDataValueBinary) value = binary_of (data);
+  auto sink_stream = [] (Sink &sink) {
+    GOutputStream *stream = G_OUTPUT_STREAM (g_object_new (test_sink_get_type (), nullptr));
+    reinterpret_cast<TestSink *> (stream)->sink = &sink;
+    return stream;
+  };
+  /* A stream that takes a little at a time still gets everything. */
+  Sink slow;
+  slow.most = 999;
+  g_autoptr (GOutputStream) slow_stream = sink_stream (slow);
+  GError *error = nullptr;
+  tavrel_model_data_value_binary_write (value, slow_stream, &error);
+  ASSERT_EQ (nullptr, error);
+  EXPECT_EQ (data, slow.received);
+  EXPECT_EQ (6, slow.calls);
+
+  Sink broken;
+  broken.failing = true;
+  g_autoptr (GOutputStream) broken_stream = sink_stream (broken);
+  tavrel_model_data_value_binary_write (value, broken_stream, &error);
+  EXPECT_TRUE (g_error_matches (error, G_IO_ERROR, G_IO_ERROR_BROKEN_PIPE));
+  g_clear_error (&error);
+
+  tavrel_model_data_value_binary_write (value, nullptr, &error);
+  expect_critical (critical ("tavrel_model_data_value_binary_write", "stream != NULL"));
+  tavrel_model_data_value_binary_set_itsvalue (value, nullptr);
+  tavrel_model_data_value_binary_write (value, slow_stream, &error);
+  expect_critical (critical ("tavrel_model_data_value_binary_write", "itsvalue != NULL"));
+  EXPECT_EQ (nullptr, error);
+}
+
+/* ---- files ------------------------------------------------------------------------ */
+
+TEST_F (BinaryFiles, SaveAndLoadBackEveryByte)
+{
+  for (size_t size : {size_t (0), size_t (1), size_t (1024), size_t (2500)}) {
+    SCOPED_TRACE (size);
+    std::string data = every_byte (size);
+    g_autoptr (TavrelModelDataValueBlob) value =
+        tavrel_model_data_value_blob_new (reinterpret_cast<const guint8 *> (data.data ()), gint (size));
+    Error saved = save (value, path ("data.bin"));
+    ASSERT_EQ (nullptr, saved.get ()) << saved->message;
+    EXPECT_EQ (data, contents ("data.bin"));
+
+    g_autoptr (TavrelModelDataValueBinary) back = binary_of ("before");
+    NotifyCounter notified (back, "itsvalue");
+    Error loaded = load (back, path ("data.bin"));
+    ASSERT_EQ (nullptr, loaded.get ()) << loaded->message;
+    EXPECT_EQ (data, held (back)) << "an empty file is empty bytes, not none";
+    EXPECT_EQ (0, notified.count ()) << "a load is no edit";
+  }
+}
+
+TEST_F (BinaryFiles, SaveWritesTheBytesHeldAtTheCall)
+{
+  g_autoptr (TavrelModelDataValueBinary) value = binary_of ("at the call");
+  Completion done;
+  tavrel_model_data_value_binary_save (value, path ("data.bin").c_str (), on_done, &done);
+  g_autoptr (GBytes) later = g_bytes_new ("later", 5);
+  tavrel_model_data_value_binary_set_itsvalue (value, later);
+  wait (done);
+  tavrel_model_data_value_binary_save_finish (value, done.result, nullptr);
+  EXPECT_EQ ("at the call", contents ("data.bin"));
+
+  /* No buffer saves as nothing, after a word. */
+  tavrel_model_data_value_binary_set_itsvalue (value, nullptr);
+  Error error = save (value, path ("data.bin"));
+  expect_critical (critical ("tavrel_model_data_value_binary_save", "itsvalue != NULL"));
+  EXPECT_EQ (nullptr, error.get ());
+  EXPECT_EQ ("", contents ("data.bin"));
+}
+
+TEST_F (BinaryFiles, LoadFailuresLeaveTheBytes)
+{
+  g_autoptr (TavrelModelDataValueBinary) value = binary_of ("kept");
+  put ("plain", "x");
+  for (const std::string &where : {path ("missing"), path ("plain/below")}) {
+    Error error = load (value, where);
+    EXPECT_EQ (nullptr, error.get ()) << where << ": no file is no error, " << error->message;
+  }
+  Error folder = load (value, dir_);
+  ASSERT_NE (nullptr, folder.get ());
+  EXPECT_TRUE (g_error_matches (folder.get (), G_IO_ERROR, G_IO_ERROR_IS_DIRECTORY)) << folder->message;
+
+  /* Opens, but cannot be sized: a seek from its end is refused. */
+  Error memory = load (value, "/proc/self/mem");
+  ASSERT_NE (nullptr, memory.get ());
+  EXPECT_EQ (G_IO_ERROR, memory->domain) << memory->message;
+
+  /* Larger than one value can hold: refused before anything is read (the
+   * file is sparse, it takes no room). */
+  put ("huge", "");
+  if (truncate (path ("huge").c_str (), off_t (5) << 30) == 0) {
+    Error huge = load (value, path ("huge"));
+    ASSERT_NE (nullptr, huge.get ());
+    EXPECT_TRUE (g_error_matches (huge.get (), G_IO_ERROR, G_IO_ERROR_NO_SPACE)) << huge->message;
+  }
+  EXPECT_EQ ("kept", held (value));
+
+  Completion never;
+  tavrel_model_data_value_binary_load (value, nullptr, on_done, &never);
+  expect_critical (critical ("tavrel_model_data_value_binary_load", "filename != NULL"));
+  tavrel_model_data_value_binary_save (nullptr, "f", on_done, &never);
+  expect_critical (critical ("tavrel_model_data_value_binary_save", "self != NULL"));
+  EXPECT_EQ (0, never.calls);
+}
