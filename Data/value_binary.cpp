@@ -300,7 +300,7 @@ tavrel_model_data_value_binary_load (TavrelModelDataValueBinary *self, const gch
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_BINARY (self));
   LM_RETURN_IF_FAIL (filename != NULL);
-  lm::file::load (self, filename, new BinaryLoad (), reinterpret_cast<gpointer> (tavrel_model_data_value_binary_load),
+  lm::file::load (self, filename, new BinaryLoad (), LM_FILE_TAG (tavrel_model_data_value_binary_load),
                   callback, user_data);
 }
 
@@ -310,10 +310,7 @@ tavrel_model_data_value_binary_load_finish (TavrelModelDataValueBinary *self, GA
 {
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_BINARY (self));
-  LM_RETURN_IF_FAIL (res != NULL);
-  LM_RETURN_IF_FAIL (g_task_is_valid (res, self));
-  LM_RETURN_IF_FAIL_TEXT (g_task_get_source_tag (G_TASK (res)) == reinterpret_cast<gpointer> (tavrel_model_data_value_binary_load),
-                          "g_async_result_is_tagged (res, tavrel_model_data_value_binary_load)");
+  LM_FILE_CHECK_RESULT (tavrel_model_data_value_binary_load);
   lm::file::propagate (res, error);
 }
 
@@ -331,7 +328,7 @@ tavrel_model_data_value_binary_save (TavrelModelDataValueBinary *self, const gch
     lm::fail (__func__, "itsvalue != NULL");
     data = g_bytes_new (nullptr, 0);
   }
-  lm::file::save (self, filename, data, reinterpret_cast<gpointer> (tavrel_model_data_value_binary_save), callback,
+  lm::file::save (self, filename, data, LM_FILE_TAG (tavrel_model_data_value_binary_save), callback,
                   user_data);
 }
 
@@ -341,10 +338,7 @@ tavrel_model_data_value_binary_save_finish (TavrelModelDataValueBinary *self, GA
 {
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_BINARY (self));
-  LM_RETURN_IF_FAIL (res != NULL);
-  LM_RETURN_IF_FAIL (g_task_is_valid (res, self));
-  LM_RETURN_IF_FAIL_TEXT (g_task_get_source_tag (G_TASK (res)) == reinterpret_cast<gpointer> (tavrel_model_data_value_binary_save),
-                          "g_async_result_is_tagged (res, tavrel_model_data_value_binary_save)");
+  LM_FILE_CHECK_RESULT (tavrel_model_data_value_binary_save);
   lm::file::propagate (res, error);
 }
 

@@ -17,6 +17,7 @@
 
 #include <gio/gio.h>
 
+#include "Support/check.h"
 #include "Support/holders.h"
 
 namespace lm::file {
@@ -89,3 +90,14 @@ class OnTaskContext {
 };
 
 }  // namespace lm::file
+
+/* The tag of a task is the exported function that started it. */
+#define LM_FILE_TAG(start) reinterpret_cast<gpointer> (start)
+
+/* The checks every _finish makes after its self checks: res is the task
+ * that start began on this very value. */
+#define LM_FILE_CHECK_RESULT(start)                                          \
+  LM_RETURN_IF_FAIL (res != NULL);                                           \
+  LM_RETURN_IF_FAIL (g_task_is_valid (res, self));                           \
+  LM_RETURN_IF_FAIL_TEXT (g_task_get_source_tag (G_TASK (res)) == LM_FILE_TAG (start), \
+                          "g_async_result_is_tagged (res, " #start ")")

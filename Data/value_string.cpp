@@ -160,7 +160,7 @@ tavrel_model_data_value_string_load (TavrelModelDataValueString *self, const gch
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_STRING (self));
   LM_RETURN_IF_FAIL (filename != NULL);
-  lm::file::load (self, filename, new TextLoad (), reinterpret_cast<gpointer> (tavrel_model_data_value_string_load),
+  lm::file::load (self, filename, new TextLoad (), LM_FILE_TAG (tavrel_model_data_value_string_load),
                   callback, user_data);
 }
 
@@ -170,10 +170,7 @@ tavrel_model_data_value_string_load_finish (TavrelModelDataValueString *self, GA
 {
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_STRING (self));
-  LM_RETURN_IF_FAIL (res != NULL);
-  LM_RETURN_IF_FAIL (g_task_is_valid (res, self));
-  LM_RETURN_IF_FAIL_TEXT (g_task_get_source_tag (G_TASK (res)) == reinterpret_cast<gpointer> (tavrel_model_data_value_string_load),
-                          "g_async_result_is_tagged (res, tavrel_model_data_value_string_load)");
+  LM_FILE_CHECK_RESULT (tavrel_model_data_value_string_load);
   lm::file::propagate (res, error);
 }
 
@@ -197,7 +194,7 @@ tavrel_model_data_value_string_save (TavrelModelDataValueString *self, const gch
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_STRING (self));
   LM_RETURN_IF_FAIL (filename != NULL);
-  lm::file::save (self, filename, string_get_data (self), reinterpret_cast<gpointer> (tavrel_model_data_value_string_save),
+  lm::file::save (self, filename, string_get_data (self), LM_FILE_TAG (tavrel_model_data_value_string_save),
                   callback, user_data);
 }
 
@@ -207,10 +204,7 @@ tavrel_model_data_value_string_save_finish (TavrelModelDataValueString *self, GA
 {
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_STRING (self));
-  LM_RETURN_IF_FAIL (res != NULL);
-  LM_RETURN_IF_FAIL (g_task_is_valid (res, self));
-  LM_RETURN_IF_FAIL_TEXT (g_task_get_source_tag (G_TASK (res)) == reinterpret_cast<gpointer> (tavrel_model_data_value_string_save),
-                          "g_async_result_is_tagged (res, tavrel_model_data_value_string_save)");
+  LM_FILE_CHECK_RESULT (tavrel_model_data_value_string_save);
   lm::file::propagate (res, error);
 }
 

@@ -33,6 +33,7 @@ main (void)
   tour_factory ();
   tour_tables ();
   tour_settings ();
+  tour_text ();
   printf ("\ntour complete\n");
   return 0;
 }

@@ -18,3 +18,4 @@ void tour_datetime (void);
 void tour_factory (void);
 void tour_tables (void);
 void tour_settings (void);
+void tour_text (void);

@@ -8,7 +8,6 @@
 #include <glib/gstdio.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <memory>
@@ -34,27 +33,21 @@ render (gpointer value)
   return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
 }
 
-const char *
+std::string
 critical (const char *function, const char *condition)
 {
-  static std::string text;
-  text = std::string (function) + ": assertion '" + condition + "' failed";
-  return text.c_str ();
+  return std::string (function) + ": assertion '" + condition + "' failed";
 }
 
 class Text : public lmtest::Test {};
 
-/* What a finished task handed its callback. */
+/* What a finished task handed its callback, and on which context. */
 struct Completion {
   int calls = 0;
   GObject *source = nullptr;
   GAsyncResult *result = nullptr;
   GMainContext *context = nullptr;
-  ~Completion ()
-  {
-    if (result)
-      g_object_unref (result);
-  }
+  ~Completion () { g_clear_object (&result); }
 };
 
 void
@@ -69,6 +62,15 @@ on_done (GObject *source, GAsyncResult *result, gpointer data)
 
 using Error = std::shared_ptr<GError>;
 
+Error
+error_of (GError *error)
+{
+  return Error (error, [] (GError *e) {
+    if (e)
+      g_error_free (e);
+  });
+}
+
 /* Real files in a folder of their own, and a main context of the test's
  * own pushed as the thread-default one: a step that strayed to another
  * context would never complete. */
@@ -79,20 +81,17 @@ class TextFiles : public lmtest::Test {
     lmtest::Test::SetUp ();
     context_ = g_main_context_new ();
     g_main_context_push_thread_default (context_);
-    GError *error = nullptr;
-    dir_ = g_dir_make_tmp ("libmodel-text-XXXXXX", &error);
-    ASSERT_NE (nullptr, dir_) << error->message;
+    dir_ = g_dir_make_tmp ("libmodel-text-XXXXXX", nullptr);
+    ASSERT_NE (nullptr, dir_);
   }
 
   void TearDown () override
   {
     drain ();
-    if (dir_) {
-      for (const std::string &name : names ())
-        g_remove (path (name.c_str ()).c_str ());
-      g_rmdir (dir_);
-      g_free (dir_);
-    }
+    for (const std::string &name : names ())
+      g_remove (path (name.c_str ()).c_str ());
+    g_rmdir (dir_);
+    g_free (dir_);
     g_main_context_pop_thread_default (context_);
     g_main_context_unref (context_);
     lmtest::Test::TearDown ();
@@ -107,24 +106,20 @@ class TextFiles : public lmtest::Test {
 
   std::string contents (const char *name)
   {
-    gchar *data = nullptr;
+    g_autofree gchar *data = nullptr;
     gsize size = 0;
-    if (!g_file_get_contents (path (name).c_str (), &data, &size, nullptr))
-      return "<unreadable>";
-    std::string out (data, size);
-    g_free (data);
-    return out;
+    return g_file_get_contents (path (name).c_str (), &data, &size, nullptr) ? std::string (data, size) : "<unreadable>";
   }
 
   /* What the folder holds: a failed save must leave no stray file. */
   std::set<std::string> names () const
   {
     std::set<std::string> out;
-    if (GDir *dir = g_dir_open (dir_, 0, nullptr)) {
-      while (const gchar *name = g_dir_read_name (dir))
-        out.insert (name);
+    GDir *dir = g_dir_open (dir_, 0, nullptr);
+    while (const gchar *name = dir ? g_dir_read_name (dir) : nullptr)
+      out.insert (name);
+    if (dir)
       g_dir_close (dir);
-    }
     return out;
   }
 
@@ -132,15 +127,14 @@ class TextFiles : public lmtest::Test {
   void wait (Completion &done)
   {
     bool expired = false;
-    GSource *timeout = g_timeout_source_new_seconds (10);
+    g_autoptr (GSource) timeout = g_timeout_source_new_seconds (10);
     g_source_set_callback (
         timeout, [] (gpointer flag) { return *static_cast<bool *> (flag) = true, G_SOURCE_REMOVE; }, &expired, nullptr);
     g_source_attach (timeout, context_);
     while (!done.result && !expired)
       g_main_context_iteration (context_, TRUE);
     g_source_destroy (timeout);
-    g_source_unref (timeout);
-    ASSERT_FALSE (expired) << "the task never called back";
+    ASSERT_NE (nullptr, done.result) << "the task never called back";
     EXPECT_EQ (1, done.calls);
     EXPECT_EQ (context_, done.context) << "called back from another context";
   }
@@ -151,25 +145,21 @@ class TextFiles : public lmtest::Test {
     }
   }
 
-  using Start = void (*) (TavrelModelDataValueString *, const gchar *, GAsyncReadyCallback, gpointer);
-  using Finish = void (*) (TavrelModelDataValueString *, GAsyncResult *, GError **);
-
-  Error run (Start start, Finish finish, gpointer value, const std::string &where)
+  /* Starts the operation, checks that it did not call back before it
+   * returned, waits and hands back what its _finish reported. */
+  Error run (decltype (&tavrel_model_data_value_string_load) start,
+             decltype (&tavrel_model_data_value_string_load_finish) finish, gpointer value, const std::string &where)
   {
     auto *text = TAVREL_MODEL_DATA_VALUE_STRING (value);
     Completion done;
     start (text, where.c_str (), on_done, &done);
     EXPECT_EQ (0, done.calls) << "called back before the call returned";
     wait (done);
-    if (!done.result)
-      return Error (g_error_new_literal (G_IO_ERROR, G_IO_ERROR_TIMED_OUT, "no result"), g_error_free);
     EXPECT_EQ (G_OBJECT (value), done.source);
     GError *error = nullptr;
-    finish (text, done.result, &error);
-    return Error (error, [] (GError *e) {
-      if (e)
-        g_error_free (e);
-    });
+    if (done.result)
+      finish (text, done.result, &error);
+    return error_of (error);
   }
 
   Error load (gpointer value, const std::string &where)
@@ -198,7 +188,7 @@ class TextFiles : public lmtest::Test {
 };
 
 /* An output stream that records each write it is asked for and takes at
- * most a given count per call (none: it takes nothing; failing: it fails). */
+ * most a given count per call (0: nothing), or fails. */
 struct Recorder {
   std::vector<gsize> requests;
   std::string received;
@@ -270,8 +260,7 @@ TEST_F (Text, KindsNamesAndProperties)
   g_autoptr (TavrelModelDataValueJson) json = tavrel_model_data_value_json_new ("{}");
   g_autoptr (TavrelModelDataValueUuid) uuid = tavrel_model_data_value_uuid_new_uuid ("not checked");
   g_autoptr (TavrelModelDataValueUtf16) wide = tavrel_model_data_value_utf16_new_string ("w");
-
-  struct Expected {
+  struct {
     gpointer value;
     const char *type_name, *name;
     TavrelModelDataDataType kind;
@@ -283,37 +272,29 @@ TEST_F (Text, KindsNamesAndProperties)
       {uuid, "TavrelModelDataValueUuid", "uuid", TAVREL_MODEL_DATA_DATA_TYPE_UUID, "not checked"},
       {wide, "TavrelModelDataValueUtf16", "wstring", TAVREL_MODEL_DATA_DATA_TYPE_WSTRING, "w"},
   };
-  for (const Expected &c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE (c.type_name);
-    EXPECT_STREQ (c.type_name, G_OBJECT_TYPE_NAME (c.value));
     auto *ivalue = TAVREL_MODEL_DATA_IVALUE (c.value);
+    EXPECT_STREQ (c.type_name, G_OBJECT_TYPE_NAME (c.value));
     EXPECT_STREQ (c.name, tavrel_model_data_ivalue_get_name (ivalue));
     EXPECT_EQ (c.kind, tavrel_model_data_ivalue_get_data_type (ivalue));
     EXPECT_FALSE (tavrel_model_data_ivalue_get_is_null (ivalue));
-    g_autofree gchar *name = nullptr;
-    TavrelModelDataDataType kind = TAVREL_MODEL_DATA_DATA_TYPE_UNKNOWN;
-    g_object_get (c.value, "name", &name, "data-type", &kind, nullptr);
-    EXPECT_STREQ (c.name, name);
-    EXPECT_EQ (c.kind, kind);
     EXPECT_EQ (std::string (c.type_name) + " => " + c.text, take_string (tavrel_model_data_ivalue_dump (ivalue)));
-
     g_auto (GValue) generic = G_VALUE_INIT;
     tavrel_model_data_ivalue_to_value (ivalue, &generic);
     ASSERT_TRUE (G_VALUE_HOLDS_STRING (&generic));
     EXPECT_STREQ (c.text, g_value_get_string (&generic));
   }
-  EXPECT_TRUE (TAVREL_MODEL_DATA_IS_VALUE_STRING (xml));
   EXPECT_TRUE (TAVREL_MODEL_DATA_IS_VALUE_STRING (uuid));
-  EXPECT_FALSE (TAVREL_MODEL_DATA_IS_VALUE_STRING (wide));
 
   /* Declaration order is part of the output format of comparisons. */
   guint n = 0;
-  g_autofree GParamSpec **own = g_object_class_list_properties (G_OBJECT_GET_CLASS (text), &n);
-  std::vector<std::string> names;
+  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (text), &n);
+  std::vector<std::string> own;
   for (guint i = 0; i < n; i++)
-    if (own[i]->owner_type == TAVREL_MODEL_DATA_TYPE_VALUE_STRING)
-      names.push_back (own[i]->name);
-  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), names);
+    if (specs[i]->owner_type == TAVREL_MODEL_DATA_TYPE_VALUE_STRING)
+      own.push_back (specs[i]->name);
+  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own);
 
   /* A freshly instantiated value holds "" rather than null. */
   g_autoptr (GObject) bare = G_OBJECT (g_object_new (TAVREL_MODEL_DATA_TYPE_VALUE_XML, nullptr));
@@ -326,39 +307,23 @@ TEST_F (Text, ConstructorsRefuseWhatTheyCannotHold)
   expect_critical (critical ("tavrel_model_data_value_string_new", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_xml_new (nullptr));
   expect_critical (critical ("tavrel_model_data_value_xml_new", "text != NULL"));
-  EXPECT_EQ (nullptr, tavrel_model_data_value_json_construct (TAVREL_MODEL_DATA_TYPE_VALUE_JSON, nullptr));
-  expect_critical (critical ("tavrel_model_data_value_json_construct", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_uuid_new_uuid (nullptr));
   expect_critical (critical ("tavrel_model_data_value_uuid_new_uuid", "uuid != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_new (nullptr));
   expect_critical (critical ("tavrel_model_data_value_utf16_new", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_new_string (nullptr));
   expect_critical (critical ("tavrel_model_data_value_utf16_new_string", "text != NULL"));
-
-  /* A kind's constructor builds only that kind or a subclass of it. */
-  EXPECT_EQ (nullptr, tavrel_model_data_value_xml_construct (TAVREL_MODEL_DATA_TYPE_VALUE_STRING, "x"));
-  expect_critical (critical ("tavrel_model_data_value_xml_construct",
-                             "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_XML)"));
-  EXPECT_EQ (nullptr, tavrel_model_data_value_uuid_construct (TAVREL_MODEL_DATA_TYPE_VALUE_JSON));
-  expect_critical (critical ("tavrel_model_data_value_uuid_construct",
-                             "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_UUID)"));
-  /* The refused buffer was handed over all the same (the sanitizer run
-   * would report it otherwise). */
+  EXPECT_EQ (nullptr, tavrel_model_data_value_json_construct (TAVREL_MODEL_DATA_TYPE_VALUE_STRING, "x"));
+  expect_critical (critical ("tavrel_model_data_value_json_construct",
+                             "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_JSON)"));
+  /* A refused buffer was handed over all the same: the sanitizer run
+   * reports it if it leaks. */
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_construct (TAVREL_MODEL_DATA_TYPE_VALUE_STRING,
                                                                g_utf8_to_utf16 ("x", -1, nullptr, nullptr, nullptr)));
   expect_critical (critical ("tavrel_model_data_value_utf16_construct",
                              "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_UTF16)"));
-
-  g_autoptr (TavrelModelDataValueXml) derived =
-      TAVREL_MODEL_DATA_VALUE_XML (tavrel_model_data_value_string_construct (TAVREL_MODEL_DATA_TYPE_VALUE_XML, "<b/>"));
-  EXPECT_STREQ ("xml", tavrel_model_data_value_object_get_name (as_value (derived)));
-  EXPECT_EQ ("<b/>", render (derived));
-
-  /* The value holds a copy. */
-  char buffer[] = "copied";
-  g_autoptr (TavrelModelDataValueString) text = tavrel_model_data_value_string_new (buffer);
-  buffer[0] = 'X';
-  EXPECT_STREQ ("copied", tavrel_model_data_value_string_get_itsvalue (text));
+  tavrel_model_data_value_utf16_set_itsvalue (nullptr, g_utf8_to_utf16 ("x", -1, nullptr, nullptr, nullptr));
+  expect_critical (critical ("tavrel_model_data_value_utf16_set_itsvalue", "self != NULL"));
 }
 
 TEST_F (Text, SetItsvalueNotifiesEveryCallAndNullText)
@@ -376,7 +341,6 @@ TEST_F (Text, SetItsvalueNotifiesEveryCallAndNullText)
   tavrel_model_data_value_string_set_itsvalue (text, nullptr);
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_to_string (as_value (text)));
   EXPECT_FALSE (tavrel_model_data_value_object_get_is_null (as_value (text)));
-  EXPECT_EQ ("TavrelModelDataValueString => (null)", take_string (tavrel_model_data_value_object_dump (as_value (text))));
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_clone (as_value (text)));
   expect_critical (critical ("tavrel_model_data_value_string_construct", "text != NULL"));
 
@@ -384,12 +348,6 @@ TEST_F (Text, SetItsvalueNotifiesEveryCallAndNullText)
   tavrel_model_data_value_string_set_itsvalue (TAVREL_MODEL_DATA_VALUE_STRING (uuid), nullptr);
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_clone (as_value (uuid)));
   expect_critical (critical ("tavrel_model_data_value_uuid_construct_uuid", "uuid != NULL"));
-
-  EXPECT_EQ (nullptr, tavrel_model_data_value_string_get_itsvalue (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_string_get_itsvalue", "self != NULL"));
-  g_autoptr (TavrelModelDataValueUtf16) wide = tavrel_model_data_value_utf16_new_string ("w");
-  tavrel_model_data_value_string_set_itsvalue (reinterpret_cast<TavrelModelDataValueString *> (wide), "x");
-  expect_critical (critical ("tavrel_model_data_value_string_set_itsvalue", "TAVREL_MODEL_DATA_IS_VALUE_STRING (self)"));
 }
 
 TEST_F (Text, ClonesKeepClassAndText)
@@ -407,13 +365,13 @@ TEST_F (Text, ClonesKeepClassAndText)
     EXPECT_NE (value, copy);
     EXPECT_EQ (G_OBJECT_TYPE (value), G_OBJECT_TYPE (copy));
     EXPECT_EQ (render (value), render (copy));
+    if (value == wide) {
+      EXPECT_NE (tavrel_model_data_value_utf16_get_itsvalue (wide),
+                 tavrel_model_data_value_utf16_get_itsvalue (TAVREL_MODEL_DATA_VALUE_UTF16 (copy)));
+    }
     g_object_unref (copy);
     EXPECT_TRUE (watch.finalized ());
   }
-  /* The copy of a UTF-16 value owns a buffer of its own. */
-  g_autoptr (TavrelModelDataValueObject) copy = tavrel_model_data_value_object_clone (as_value (wide));
-  EXPECT_NE (tavrel_model_data_value_utf16_get_itsvalue (wide),
-             tavrel_model_data_value_utf16_get_itsvalue (TAVREL_MODEL_DATA_VALUE_UTF16 (copy)));
 }
 
 TEST_F (Text, FreshUuidsAreRandomVersionFour)
@@ -430,7 +388,6 @@ TEST_F (Text, FreshUuidsAreRandomVersionFour)
   }
   EXPECT_EQ ('4', text[14]) << text;
   EXPECT_NE (std::string::npos, std::string ("89ab").find (text[19])) << text;
-  EXPECT_TRUE (g_uuid_string_is_valid (text.c_str ()));
   EXPECT_NE (text, render (second));
 }
 
@@ -439,31 +396,22 @@ TEST_F (Text, Utf16BufferOwnershipAndRendering)
   const char *sample = "abc \xC3\xA9 \xF0\x9F\x98\x80";
   g_autoptr (TavrelModelDataValueUtf16) wide = tavrel_model_data_value_utf16_new_string (sample);
   EXPECT_EQ (sample, render (wide));
-  gunichar2 *units = tavrel_model_data_value_utf16_get_itsvalue (wide);
-  ASSERT_NE (nullptr, units);
-  EXPECT_EQ (gunichar2 ('a'), units[0]);
-  EXPECT_EQ (0xD83D, units[6]); /* the emoji takes a surrogate pair */
+  EXPECT_EQ (0xD83D, tavrel_model_data_value_utf16_get_itsvalue (wide)[6]) << "a surrogate pair";
 
-  /* new adopts the very buffer. */
+  /* new adopts the very buffer; handing it back must not free it. */
   gunichar2 *given = g_utf8_to_utf16 ("abc", -1, nullptr, nullptr, nullptr);
-  g_autoptr (TavrelModelDataValueUtf16) adopted = tavrel_model_data_value_utf16_new (given);
+  TavrelModelDataValueUtf16 *adopted = tavrel_model_data_value_utf16_new (given);
+  Watch watch (adopted);
   EXPECT_EQ (given, tavrel_model_data_value_utf16_get_itsvalue (adopted));
-  EXPECT_EQ ("abc", render (adopted));
+  {
+    NotifyCounter notified (adopted, "itsvalue");
+    tavrel_model_data_value_utf16_set_itsvalue (adopted, given);
+    g_object_set (adopted, "itsvalue", given, nullptr);
+    EXPECT_EQ (2, notified.count ());
+  }
   g_auto (GValue) generic = G_VALUE_INIT;
   tavrel_model_data_value_object_to_value (as_value (adopted), &generic);
   EXPECT_STREQ ("abc", g_value_get_string (&generic));
-
-  /* Handing back the held buffer must not free it under the value. */
-  NotifyCounter notified (adopted, "itsvalue");
-  tavrel_model_data_value_utf16_set_itsvalue (adopted, given);
-  g_object_set (adopted, "itsvalue", given, nullptr);
-  EXPECT_EQ (2, notified.count ());
-  EXPECT_EQ ("abc", render (adopted));
-  gpointer read_back = nullptr;
-  g_object_get (adopted, "itsvalue", &read_back, nullptr);
-  EXPECT_EQ (given, read_back);
-  tavrel_model_data_value_utf16_set_itsvalue (adopted, g_utf8_to_utf16 ("xyz", -1, nullptr, nullptr, nullptr));
-  EXPECT_EQ ("xyz", render (adopted));
 
   /* A lone surrogate is no UTF-16: nothing to show, nothing logged. */
   gunichar2 *broken = g_new0 (gunichar2, 3);
@@ -477,23 +425,13 @@ TEST_F (Text, Utf16BufferOwnershipAndRendering)
   tavrel_model_data_value_utf16_set_itsvalue (adopted, nullptr);
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_to_string (as_value (adopted)));
   expect_critical (critical ("string16_to_string", "self != NULL"));
-  g_auto (GValue) empty = G_VALUE_INIT;
-  tavrel_model_data_value_object_to_value (as_value (adopted), &empty);
-  expect_critical (critical ("string16_to_string", "self != NULL"));
-  EXPECT_EQ (nullptr, g_value_get_string (&empty));
+  g_object_unref (adopted);
+  EXPECT_TRUE (watch.finalized ());
 
   /* Text that is not UTF-8 yields a value without a buffer. */
   g_autoptr (TavrelModelDataValueUtf16) invalid = tavrel_model_data_value_utf16_new_string ("\xFF\xFE");
   ASSERT_NE (nullptr, invalid);
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_get_itsvalue (invalid));
-
-  /* A refused setter call still takes the buffer over. */
-  tavrel_model_data_value_utf16_set_itsvalue (nullptr, g_utf8_to_utf16 ("x", -1, nullptr, nullptr, nullptr));
-  expect_critical (critical ("tavrel_model_data_value_utf16_set_itsvalue", "self != NULL"));
-
-  Watch watch (wide);
-  g_clear_object (&wide);
-  EXPECT_TRUE (watch.finalized ());
 }
 
 /* ---- load ------------------------------------------------------------------ */
@@ -507,46 +445,34 @@ TEST_F (TextFiles, LoadEndsEveryLineWithALineFeed)
   /* Only a line feed ends a line: carriage returns stay. */
   EXPECT_EQ ("x\r\ny\r\n", loaded ("x\r\ny\r\n"));
   EXPECT_EQ ("lone\rreturn\n", loaded ("lone\rreturn"));
-  EXPECT_EQ ("gr\xC3\xBC\xC3\x9F\n", loaded ("gr\xC3\xBC\xC3\x9F"));
-
-  /* Longer than one piece of the stream's buffer. */
   std::string lines;
-  for (int i = 0; i < 500; i++)
-    lines += "line " + std::to_string (i) + "\n";
+  while (lines.size () < 5000)
+    lines += "line " + std::to_string (lines.size ()) + "\n";
   EXPECT_EQ (lines, loaded (lines));
 }
 
-TEST_F (TextFiles, LoadWhereNoFileIsLeavesTheText)
+TEST_F (TextFiles, LoadFailuresLeaveTheText)
 {
+  g_autoptr (TavrelModelDataValueXml) value = tavrel_model_data_value_xml_new ("<kept/>");
   put ("plain", "x");
   for (const std::string &where : {path ("missing"), path ("no-folder/file"), path ("plain/below")}) {
-    SCOPED_TRACE (where);
-    g_autoptr (TavrelModelDataValueXml) value = tavrel_model_data_value_xml_new ("<kept/>");
     Error error = load (value, where);
-    EXPECT_EQ (nullptr, error.get ()) << error->message;
-    EXPECT_EQ ("<kept/>", render (value));
+    EXPECT_EQ (nullptr, error.get ()) << where << ": no file is no error, " << error->message;
   }
-}
-
-TEST_F (TextFiles, LoadFailuresReportAndLeaveTheText)
-{
-  g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new ("kept");
-
   Error folder = load (value, dir_);
   ASSERT_NE (nullptr, folder.get ());
   EXPECT_TRUE (g_error_matches (folder.get (), G_IO_ERROR, G_IO_ERROR_IS_DIRECTORY)) << folder->message;
-  EXPECT_EQ ("kept", render (value));
+  EXPECT_EQ ("<kept/>", render (value));
 
   /* Opens fine, fails on the first read: address zero is never mapped. */
   g_autoptr (GFile) memory = g_file_new_for_path ("/proc/self/mem");
   g_autoptr (GFileInputStream) probe = g_file_read (memory, nullptr, nullptr);
-  if (!probe) {
+  if (!probe)
     GTEST_SKIP () << "/proc/self/mem cannot be opened here; no file that fails on reading";
-  }
   Error unreadable = load (value, "/proc/self/mem");
   ASSERT_NE (nullptr, unreadable.get ());
   EXPECT_EQ (G_IO_ERROR, unreadable->domain) << unreadable->message;
-  EXPECT_EQ ("kept", render (value));
+  EXPECT_EQ ("<kept/>", render (value));
 }
 
 TEST_F (TextFiles, TaskKeepsTheValueAlive)
@@ -557,7 +483,6 @@ TEST_F (TextFiles, TaskKeepsTheValueAlive)
   Completion done;
   tavrel_model_data_value_string_load (value, path ("in").c_str (), on_done, &done);
   g_object_unref (value);
-  EXPECT_FALSE (watch.finalized ());
   wait (done);
   ASSERT_FALSE (watch.finalized ());
   auto *source = TAVREL_MODEL_DATA_VALUE_STRING (done.source);
@@ -566,41 +491,23 @@ TEST_F (TextFiles, TaskKeepsTheValueAlive)
   g_clear_object (&done.result);
   drain ();
   EXPECT_TRUE (watch.finalized ());
-
-  TavrelModelDataValueString *saved = tavrel_model_data_value_string_new ("saved");
-  Watch saved_watch (saved);
-  Completion save_done;
-  tavrel_model_data_value_string_save (saved, path ("out").c_str (), on_done, &save_done);
-  g_object_unref (saved);
-  wait (save_done);
-  EXPECT_FALSE (saved_watch.finalized ());
-  g_clear_object (&save_done.result);
-  drain ();
-  EXPECT_TRUE (saved_watch.finalized ());
-  EXPECT_EQ ("saved", contents ("out"));
 }
 
 TEST_F (TextFiles, ArgumentChecks)
 {
   g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new ("v");
   g_autoptr (TavrelModelDataValueUtf16) wide = tavrel_model_data_value_utf16_new_string ("w");
-  auto *not_text = reinterpret_cast<TavrelModelDataValueString *> (wide);
   Completion never;
-
   tavrel_model_data_value_string_load (nullptr, "f", on_done, &never);
   expect_critical (critical ("tavrel_model_data_value_string_load", "self != NULL"));
-  tavrel_model_data_value_string_load (value, nullptr, on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_string_load", "filename != NULL"));
-  tavrel_model_data_value_string_load (not_text, "f", on_done, &never);
+  tavrel_model_data_value_string_load (reinterpret_cast<TavrelModelDataValueString *> (wide), "f", on_done, &never);
   expect_critical (critical ("tavrel_model_data_value_string_load", "TAVREL_MODEL_DATA_IS_VALUE_STRING (self)"));
-  tavrel_model_data_value_string_save (nullptr, "f", on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_string_save", "self != NULL"));
   tavrel_model_data_value_string_save (value, nullptr, on_done, &never);
   expect_critical (critical ("tavrel_model_data_value_string_save", "filename != NULL"));
   drain ();
   EXPECT_EQ (0, never.calls) << "a refused call starts nothing";
 
-  /* A result goes back only to the call that started it. */
+  /* A result goes back only to the call, and the value, that started it. */
   put ("in", "x");
   Completion done;
   tavrel_model_data_value_string_load (value, path ("in").c_str (), on_done, &done);
@@ -614,9 +521,6 @@ TEST_F (TextFiles, ArgumentChecks)
   expect_critical (critical ("tavrel_model_data_value_string_load_finish", "g_task_is_valid (res, self)"));
   tavrel_model_data_value_string_load_finish (value, nullptr, &error);
   expect_critical (critical ("tavrel_model_data_value_string_load_finish", "res != NULL"));
-  tavrel_model_data_value_string_load_finish (nullptr, done.result, &error);
-  expect_critical (critical ("tavrel_model_data_value_string_load_finish", "self != NULL"));
-  EXPECT_EQ (nullptr, error);
   tavrel_model_data_value_string_load_finish (value, done.result, &error);
   EXPECT_EQ (nullptr, error);
   EXPECT_EQ ("x\n", render (value));
@@ -626,155 +530,112 @@ TEST_F (TextFiles, ArgumentChecks)
 
 TEST_F (TextFiles, SaveWritesExactlyTheTextHeldAtTheCall)
 {
-  const char *sample = "caf\xC3\xA9\r\nno line end";
-  g_autoptr (TavrelModelDataValueJson) value = tavrel_model_data_value_json_new (sample);
-  Error error = save (value, path ("out"));
-  EXPECT_EQ (nullptr, error.get ()) << error->message;
-  EXPECT_EQ (sample, contents ("out")) << "no byte-order mark, no added line end";
+  std::string lines;
+  while (lines.size () < 2500)
+    lines += "r\xC3\xA9sum\xC3\xA9\r\n";
+  g_autoptr (TavrelModelDataValueJson) json = tavrel_model_data_value_json_new (lines.c_str ());
+  auto *value = TAVREL_MODEL_DATA_VALUE_STRING (json);
+  EXPECT_EQ (nullptr, save (value, path ("out")).get ());
+  EXPECT_EQ (lines, contents ("out")) << "no byte-order mark, no added line end";
+  g_autoptr (TavrelModelDataValueString) back = tavrel_model_data_value_string_new ("");
+  EXPECT_EQ (nullptr, load (back, path ("out")).get ());
+  EXPECT_EQ (lines, tavrel_model_data_value_string_get_itsvalue (back));
 
-  /* "" truncates an existing file. */
-  tavrel_model_data_value_string_set_itsvalue (TAVREL_MODEL_DATA_VALUE_STRING (value), "");
-  save (value, path ("out"));
-  EXPECT_EQ ("", contents ("out"));
-
-  /* A change right after the call does not reach the file. */
-  auto *text = TAVREL_MODEL_DATA_VALUE_STRING (value);
-  tavrel_model_data_value_string_set_itsvalue (text, "at the call");
+  /* "" truncates; a change right after the call does not reach the file. */
+  tavrel_model_data_value_string_set_itsvalue (value, "");
   Completion done;
-  tavrel_model_data_value_string_save (text, path ("out").c_str (), on_done, &done);
-  tavrel_model_data_value_string_set_itsvalue (text, "changed later");
+  tavrel_model_data_value_string_save (value, path ("out").c_str (), on_done, &done);
+  tavrel_model_data_value_string_set_itsvalue (value, "changed later");
   wait (done);
-  tavrel_model_data_value_string_save_finish (text, done.result, nullptr);
-  EXPECT_EQ ("at the call", contents ("out"));
+  tavrel_model_data_value_string_save_finish (value, done.result, nullptr);
+  EXPECT_EQ ("", contents ("out"));
 
   /* A null text saves as nothing, after a word. */
   put ("out", "previous");
-  tavrel_model_data_value_string_set_itsvalue (text, nullptr);
+  tavrel_model_data_value_string_set_itsvalue (value, nullptr);
   Completion null_done;
-  tavrel_model_data_value_string_save (text, path ("out").c_str (), on_done, &null_done);
+  tavrel_model_data_value_string_save (value, path ("out").c_str (), on_done, &null_done);
   expect_critical (critical ("string_get_data", "self != NULL"));
   wait (null_done);
-  tavrel_model_data_value_string_save_finish (text, null_done.result, nullptr);
   EXPECT_EQ ("", contents ("out"));
-}
-
-TEST_F (TextFiles, SaveAndLoadRoundTrip)
-{
-  std::string lines;
-  while (lines.size () < 2500)
-    lines += "r\xC3\xA9sum\xC3\xA9 " + std::to_string (lines.size ()) + "\n";
-  g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new (lines.c_str ());
-  EXPECT_EQ (nullptr, save (value, path ("round")).get ());
-  EXPECT_EQ (lines, contents ("round"));
-  g_autoptr (TavrelModelDataValueString) back = tavrel_model_data_value_string_new ("");
-  EXPECT_EQ (nullptr, load (back, path ("round")).get ());
-  EXPECT_EQ (lines, tavrel_model_data_value_string_get_itsvalue (back));
-  EXPECT_EQ ((std::set<std::string>{"round"}), names ());
+  EXPECT_EQ ((std::set<std::string>{"out"}), names ());
 }
 
 TEST_F (TextFiles, SaveFailuresReportAndKeepWhatWasThere)
 {
-  g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new ("new text");
-
+  g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new (std::string (2500, 'n').c_str ());
   Error missing = save (value, path ("no-folder/out"));
   ASSERT_NE (nullptr, missing.get ());
   EXPECT_TRUE (g_error_matches (missing.get (), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) << missing->message;
+  for (const std::string &where : {std::string ("/dev/full"), std::string (dir_)}) {
+    Error error = save (value, where);
+    ASSERT_NE (nullptr, error.get ()) << where;
+    EXPECT_EQ (G_IO_ERROR, error->domain) << error->message;
+  }
 
-  Error device = save (value, "/dev/full");
-  ASSERT_NE (nullptr, device.get ());
-  EXPECT_EQ (G_IO_ERROR, device->domain) << device->message;
-
-  Error folder = save (value, dir_);
-  ASSERT_NE (nullptr, folder.get ());
-  EXPECT_EQ (G_IO_ERROR, folder->domain) << folder->message;
-  EXPECT_EQ ("new text", render (value));
-}
-
-/* A write that fails half-way through must not cost the previous file: the
- * file size limit lets the first write through in part and fails the
- * next one, as a full disk would. */
-TEST_F (TextFiles, FailedWriteKeepsThePreviousFile)
-{
+  /* A write failing half-way, as on a full disk, must not cost the
+   * previous file: the size limit lets the first write through in part
+   * and fails the next one. */
   put ("keep", "previous contents");
-  g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new (std::string (2500, 'n').c_str ());
-  Error error;
+  Error failed;
   {
     FileSizeLimit limit (1000);
     if (!limit.active ())
       GTEST_SKIP () << "the file size limit cannot be lowered here";
-    error = save (value, path ("keep"));
+    failed = save (value, path ("keep"));
   }
-  ASSERT_NE (nullptr, error.get ());
-  EXPECT_EQ (G_IO_ERROR, error->domain) << error->message;
+  ASSERT_NE (nullptr, failed.get ());
+  EXPECT_EQ (G_IO_ERROR, failed->domain) << failed->message;
   EXPECT_EQ ("previous contents", contents ("keep"));
   EXPECT_EQ ((std::set<std::string>{"keep"}), names ()) << "the temporary file was left behind";
+  EXPECT_EQ (std::string (2500, 'n'), render (value));
 }
 
 /* ---- the piece writer ------------------------------------------------------- */
 
-class Pieces : public TextFiles {
- protected:
-  Error write (Recorder &record, const std::string &data)
-  {
+TEST_F (TextFiles, PiecesOfAtMost1024BytesAdvancingByWhatWasTaken)
+{
+  auto write = [this] (Recorder &record, size_t size) {
     g_autoptr (GOutputStream) stream = G_OUTPUT_STREAM (g_object_new (test_recorder_get_type (), nullptr));
     reinterpret_cast<TestRecorder *> (stream)->record = &record;
+    std::string data;
+    for (size_t i = 0; i < size; i++)
+      data += char ('a' + i % 26);
     g_autoptr (GBytes) bytes = g_bytes_new (data.data (), data.size ());
     Completion done;
     lm::file::write_pieces_async (stream, bytes, on_done, &done);
     wait (done);
     GError *error = nullptr;
     lm::file::write_pieces_finish (stream, done.result, &error);
-    return Error (error, [] (GError *e) {
-      if (e)
-        g_error_free (e);
-    });
-  }
+    if (!error) {
+      EXPECT_EQ (data, record.received);
+    }
+    return error_of (error);
+  };
 
-  static std::string sample (size_t size)
-  {
-    std::string out;
-    for (size_t i = 0; i < size; i++)
-      out += char ('a' + i % 26);
-    return out;
-  }
-};
-
-TEST_F (Pieces, WritesAtMostOnePieceAtATime)
-{
   Recorder record;
-  std::string data = sample (2500);
-  EXPECT_EQ (nullptr, write (record, data).get ());
+  EXPECT_EQ (nullptr, write (record, 2500).get ());
   EXPECT_EQ ((std::vector<gsize>{1024, 1024, 452}), record.requests);
-  EXPECT_EQ (data, record.received);
-
   Recorder exact;
-  write (exact, sample (2048));
+  write (exact, 2048);
   EXPECT_EQ ((std::vector<gsize>{1024, 1024}), exact.requests);
-
   Recorder nothing;
-  EXPECT_EQ (nullptr, write (nothing, "").get ());
+  EXPECT_EQ (nullptr, write (nothing, 0).get ());
   EXPECT_TRUE (nothing.requests.empty ());
-}
 
-TEST_F (Pieces, AdvancesByWhatTheStreamTook)
-{
-  Recorder record;
-  record.most = 700;
-  std::string data = sample (2500);
-  EXPECT_EQ (nullptr, write (record, data).get ());
-  EXPECT_EQ ((std::vector<gsize>{1024, 1024, 1024, 400}), record.requests);
-  EXPECT_EQ (data, record.received);
+  Recorder short_writes;
+  short_writes.most = 700;
+  EXPECT_EQ (nullptr, write (short_writes, 2500).get ());
+  EXPECT_EQ ((std::vector<gsize>{1024, 1024, 1024, 400}), short_writes.requests);
 
   /* A stream that takes nothing ends the write instead of spinning. */
   Recorder stuck;
   stuck.most = 0;
-  Error error = write (stuck, data);
-  ASSERT_NE (nullptr, error.get ());
+  EXPECT_NE (nullptr, write (stuck, 2500).get ());
   EXPECT_EQ (1u, stuck.requests.size ());
-
   Recorder failing;
   failing.failing = true;
-  Error failed = write (failing, data);
+  Error failed = write (failing, 2500);
   ASSERT_NE (nullptr, failed.get ());
   EXPECT_TRUE (g_error_matches (failed.get (), G_IO_ERROR, G_IO_ERROR_NO_SPACE));
 }
