@@ -88,7 +88,7 @@ struct Boolean {
   static constexpr const char *name = "bool";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN;
   static constexpr GType value_type = G_TYPE_BOOLEAN;
-  static GParamSpec *spec () { return g_param_spec_boolean ("itsvalue", nullptr, nullptr, FALSE, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_boolean ("itsvalue", nullptr, nullptr, FALSE, lm::RW); }
   static constexpr auto render = truth;
 };
 
@@ -98,7 +98,7 @@ struct Char {
   static constexpr const char *name = "char";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_CHAR;
   static constexpr GType value_type = G_TYPE_UCHAR;
-  static GParamSpec *spec () { return g_param_spec_uchar ("itsvalue", nullptr, nullptr, 0, G_MAXUINT8, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_uchar ("itsvalue", nullptr, nullptr, 0, G_MAXUINT8, 0, lm::RW); }
   static constexpr auto render = character;
 };
 
@@ -109,7 +109,7 @@ struct Float {
   static constexpr const char *name = "float";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_FLOAT;
   static constexpr GType value_type = G_TYPE_FLOAT;
-  static GParamSpec *spec ()
+  static GParamSpec *itsvalue_pspec ()
   {
     return g_param_spec_float ("itsvalue", nullptr, nullptr, -G_MAXFLOAT, G_MAXFLOAT, 0.0f, lm::RW);
   }
@@ -117,7 +117,7 @@ struct Float {
 };
 
 GParamSpec *
-double_spec ()
+double_pspec ()
 {
   return g_param_spec_double ("itsvalue", nullptr, nullptr, -G_MAXDOUBLE, G_MAXDOUBLE, 0.0, lm::RW);
 }
@@ -128,7 +128,7 @@ struct Double {
   static constexpr const char *name = "double";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE;
   static constexpr GType value_type = G_TYPE_DOUBLE;
-  static constexpr auto spec = double_spec;
+  static constexpr auto itsvalue_pspec = double_pspec;
   static constexpr auto render = fixed2;
 };
 
@@ -138,7 +138,7 @@ struct Money {
   static constexpr const char *name = "money";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_MONEY;
   static constexpr GType value_type = G_TYPE_DOUBLE;
-  static constexpr auto spec = double_spec;
+  static constexpr auto itsvalue_pspec = double_pspec;
   static constexpr auto render = general6;
 };
 
@@ -148,7 +148,7 @@ struct Decimal {
   static constexpr const char *name = "decimal";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_DECIMAL;
   static constexpr GType value_type = G_TYPE_DOUBLE;
-  static constexpr auto spec = double_spec;
+  static constexpr auto itsvalue_pspec = double_pspec;
   static constexpr auto render = general6;
 };
 

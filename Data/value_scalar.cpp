@@ -56,7 +56,7 @@ struct Int8 {
   static constexpr const char *name = "byte";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_INT8;
   static constexpr GType value_type = G_TYPE_CHAR;
-  static GParamSpec *spec () { return g_param_spec_char ("itsvalue", nullptr, nullptr, G_MININT8, G_MAXINT8, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_char ("itsvalue", nullptr, nullptr, G_MININT8, G_MAXINT8, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -67,7 +67,7 @@ struct Int16 {
   static constexpr const char *name = "int16";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_INT16;
   static constexpr GType value_type = G_TYPE_INT;
-  static GParamSpec *spec () { return g_param_spec_int ("itsvalue", nullptr, nullptr, G_MININT32, G_MAXINT32, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_int ("itsvalue", nullptr, nullptr, G_MININT32, G_MAXINT32, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -77,7 +77,7 @@ struct Int32 {
   static constexpr const char *name = "int32";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_INT32;
   static constexpr GType value_type = G_TYPE_INT;
-  static GParamSpec *spec () { return g_param_spec_int ("itsvalue", nullptr, nullptr, G_MININT32, G_MAXINT32, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_int ("itsvalue", nullptr, nullptr, G_MININT32, G_MAXINT32, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -87,7 +87,7 @@ struct Int64 {
   static constexpr const char *name = "int64";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_INT64;
   static constexpr GType value_type = G_TYPE_INT64;
-  static GParamSpec *spec () { return g_param_spec_int64 ("itsvalue", nullptr, nullptr, G_MININT64, G_MAXINT64, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_int64 ("itsvalue", nullptr, nullptr, G_MININT64, G_MAXINT64, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -97,7 +97,7 @@ struct UInt8 {
   static constexpr const char *name = "uint8";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_UINT8;
   static constexpr GType value_type = G_TYPE_UCHAR;
-  static GParamSpec *spec () { return g_param_spec_uchar ("itsvalue", nullptr, nullptr, 0, G_MAXUINT8, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_uchar ("itsvalue", nullptr, nullptr, 0, G_MAXUINT8, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -107,7 +107,7 @@ struct UInt16 {
   static constexpr const char *name = "uint16";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_UINT16;
   static constexpr GType value_type = G_TYPE_UINT;
-  static GParamSpec *spec () { return g_param_spec_uint ("itsvalue", nullptr, nullptr, 0, G_MAXUINT32, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_uint ("itsvalue", nullptr, nullptr, 0, G_MAXUINT32, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -118,7 +118,7 @@ struct UInt32 {
   static constexpr const char *name = "uint32";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_UINT32;
   static constexpr GType value_type = G_TYPE_UINT;
-  static GParamSpec *spec () { return g_param_spec_uint ("itsvalue", nullptr, nullptr, 0, G_MAXUINT32, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_uint ("itsvalue", nullptr, nullptr, 0, G_MAXUINT32, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 
@@ -128,7 +128,7 @@ struct UInt64 {
   static constexpr const char *name = "uint64";
   static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_UINT64;
   static constexpr GType value_type = G_TYPE_UINT64;
-  static GParamSpec *spec () { return g_param_spec_uint64 ("itsvalue", nullptr, nullptr, 0, G_MAXUINT64, 0, lm::RW); }
+  static GParamSpec *itsvalue_pspec () { return g_param_spec_uint64 ("itsvalue", nullptr, nullptr, 0, G_MAXUINT64, 0, lm::RW); }
   static constexpr auto render = decimal<payload>;
 };
 

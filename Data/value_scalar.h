@@ -14,7 +14,7 @@
  *     static constexpr const char *name = "int32"; // get_name
  *     static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_INT32;
  *     static constexpr GType value_type = G_TYPE_INT; // to_value
- *     static GParamSpec *spec ();                  // the itsvalue property
+ *     static GParamSpec *itsvalue_pspec ();                // the itsvalue property
  *     static constexpr auto render = lm::scalar::decimal<gint32>; // to_string
  *   };
  *   LM_VALUE_CLASS (Int32, int32, INT32, gint32)
@@ -116,7 +116,7 @@ implement_interfaces (GType type)
 template <class Traits>
 inline constexpr Property properties[] = {
     value::name_property,
-    field<&Private<Traits>::itsvalue> (Traits::spec, Notify::EVERY_CALL),
+    field<&Private<Traits>::itsvalue> (Traits::itsvalue_pspec, Notify::EVERY_CALL),
     value::data_type_property,
 };
 

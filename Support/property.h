@@ -42,7 +42,7 @@ enum class Notify : unsigned char {
 };
 
 struct Property {
-  GParamSpec *(*spec) ();
+  GParamSpec *(*make_pspec) ();
   void (*get) (GObject *, GValue *);
   void (*set) (GObject *, const GValue *);
   GParamSpec **pspec; /* filled at class init, the target of notifications */
@@ -174,7 +174,7 @@ using field_t = typename member_info<Member>::field;
 template <auto Member>
 using field_arg_t = typename FieldOps<field_t<Member>>::arg;
 
-/* Where class init leaves the spec and the rule of a field's property. */
+/* Where class init leaves the pspec and the rule of a field's property. */
 template <auto Member>
 struct slot {
   static inline GParamSpec *pspec = nullptr;
@@ -224,18 +224,18 @@ set_field (GObject *object, const GValue *value)
 /* A property backed by a private field. */
 template <auto Member>
 constexpr Property
-field (GParamSpec *(*spec) (), Notify rule = Notify::ON_CHANGE)
+field (GParamSpec *(*make_pspec) (), Notify rule = Notify::ON_CHANGE)
 {
-  return {spec, &get_field<Member>, &set_field<Member>, &slot<Member>::pspec, &slot<Member>::rule, rule};
+  return {make_pspec, &get_field<Member>, &set_field<Member>, &slot<Member>::pspec, &slot<Member>::rule, rule};
 }
 
 /* A property whose reading (and writing) is code of the class's own; pspec
- * receives the spec when the class notifies it itself. */
+ * receives the pspec when the class notifies it itself. */
 constexpr Property
-computed (GParamSpec *(*spec) (), void (*get) (GObject *, GValue *),
+computed (GParamSpec *(*make_pspec) (), void (*get) (GObject *, GValue *),
           void (*set) (GObject *, const GValue *) = nullptr, GParamSpec **pspec = nullptr)
 {
-  return {spec, get, set, pspec, nullptr, Notify::ON_CHANGE};
+  return {make_pspec, get, set, pspec, nullptr, Notify::ON_CHANGE};
 }
 
 template <const auto &Table>
@@ -268,7 +268,7 @@ install_properties (GObjectClass *klass)
   klass->set_property = property_set<Table>;
   guint id = 1;
   for (const Property &row : Table) {
-    GParamSpec *pspec = row.spec ();
+    GParamSpec *pspec = row.make_pspec ();
     if (row.pspec)
       *row.pspec = pspec;
     if (row.rule_slot)

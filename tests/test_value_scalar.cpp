@@ -305,10 +305,10 @@ TEST_F (Integers, SixteenBitPropertiesTakeTheWideRangeAndKeepTheLowBits)
   EXPECT_EQ ("-32768", take_string (tavrel_model_data_value_object_to_string (as_value (value))));
   EXPECT_EQ (2, notified.count ());
 
-  GParamSpecInt *spec = G_PARAM_SPEC_INT (g_object_class_find_property (G_OBJECT_GET_CLASS (value), "itsvalue"));
-  EXPECT_EQ (G_MININT32, spec->minimum);
-  EXPECT_EQ (G_MAXINT32, spec->maximum);
-  EXPECT_EQ (0, spec->default_value);
+  GParamSpecInt *pspec = G_PARAM_SPEC_INT (g_object_class_find_property (G_OBJECT_GET_CLASS (value), "itsvalue"));
+  EXPECT_EQ (G_MININT32, pspec->minimum);
+  EXPECT_EQ (G_MAXINT32, pspec->maximum);
+  EXPECT_EQ (0, pspec->default_value);
 
   g_autoptr (TavrelModelDataValueUInt16) unsigned_value = tavrel_model_data_value_uint16_new (0);
   g_object_set (unsigned_value, "itsvalue", 70000u, nullptr);
