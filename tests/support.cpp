@@ -99,4 +99,16 @@ take_string (gchar *text)
   return out;
 }
 
+std::string
+critical_text (const char *function, const char *condition)
+{
+  return std::string (function) + ": assertion '" + condition + "' failed";
+}
+
+std::string
+render (gpointer value)
+{
+  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
+}
+
 }  // namespace lmtest

@@ -4,7 +4,8 @@
 /*
  * Test support: a fixture that captures GLib's log so a test can assert the
  * exact critical text, and fails the test on any critical or warning it did
- * not expect; and a watch that tells whether an object was finalized.
+ * not expect; a watch that tells whether an object was finalized; and the
+ * small helpers that several suites would otherwise each write again.
  */
 
 #include <gtest/gtest.h>
@@ -83,5 +84,20 @@ is_null_text (const gchar *text)
 {
   return text == nullptr;
 }
+
+/* The text g_return_if_fail logs, so a test names only the function and
+ * the condition it expects to fail. */
+std::string critical_text (const char *function, const char *condition);
+
+/* The checked cast: a test handing over anything but a value gets a
+ * critical, not a silent reinterpretation. */
+inline TavrelModelDataValueObject *
+as_value (gpointer value)
+{
+  return TAVREL_MODEL_DATA_VALUE_OBJECT (value);
+}
+
+/* What to_string gives for any value, owned; "<null>" for null. */
+std::string render (gpointer value);
 
 }  // namespace lmtest

@@ -11,29 +11,14 @@
 #include <string>
 #include <vector>
 
+using lmtest::as_value;
+using lmtest::critical_text;
 using lmtest::NotifyCounter;
+using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
 
 namespace {
-
-TavrelModelDataValueObject *
-as_value (gpointer value)
-{
-  return TAVREL_MODEL_DATA_VALUE_OBJECT (value);
-}
-
-std::string
-render (gpointer value)
-{
-  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
-}
-
-std::string
-critical (const char *function, const char *condition)
-{
-  return std::string (function) + ": assertion '" + condition + "' failed";
-}
 
 TavrelModelDataValueBinary *
 binary_of (const std::string &bytes)
@@ -284,11 +269,11 @@ TEST_F (Binary, ConstructorsRefuseImpossibleBytes)
 {
   const guint8 data[] = {1, 2, 3};
   EXPECT_EQ (nullptr, tavrel_model_data_value_binary_new (data, -1));
-  expect_critical (critical ("tavrel_model_data_value_binary_new", "length >= 0"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_new", "length >= 0"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_blob_new (nullptr, 3));
-  expect_critical (critical ("tavrel_model_data_value_blob_new", "data != NULL || length == 0"));
+  expect_critical (critical_text ("tavrel_model_data_value_blob_new", "data != NULL || length == 0"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_blob_construct (TAVREL_MODEL_DATA_TYPE_VALUE_BINARY, data, 3));
-  expect_critical (critical ("tavrel_model_data_value_blob_construct",
+  expect_critical (critical_text ("tavrel_model_data_value_blob_construct",
                              "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_BLOB)"));
   /* The value holds a copy of the caller's bytes. */
   guint8 changing[] = {'x', 'y'};
@@ -312,11 +297,11 @@ TEST_F (Binary, SetItsvalueAndTheNullBuffer)
 
   tavrel_model_data_value_binary_set_itsvalue (value, nullptr);
   EXPECT_EQ ("", render (value));
-  expect_critical (critical ("binary_to_string", "itsvalue != NULL"));
+  expect_critical (critical_text ("binary_to_string", "itsvalue != NULL"));
   EXPECT_EQ ("", hexadecimal (value));
-  expect_critical (critical ("tavrel_model_data_value_binary_to_hexadecimal", "itsvalue != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_to_hexadecimal", "itsvalue != NULL"));
   EXPECT_FALSE (tavrel_model_data_value_binary_is_text (value));
-  expect_critical (critical ("tavrel_model_data_value_binary_is_text", "itsvalue != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_is_text", "itsvalue != NULL"));
   gint length = -1;
   EXPECT_EQ (nullptr, tavrel_model_data_value_binary_to_bytes (value, &length));
   EXPECT_EQ (0, length);
@@ -324,7 +309,7 @@ TEST_F (Binary, SetItsvalueAndTheNullBuffer)
   EXPECT_EQ (nullptr, tavrel_model_data_value_binary_get_itsvalue (TAVREL_MODEL_DATA_VALUE_BINARY (copy)));
 
   EXPECT_FALSE (tavrel_model_data_value_binary_is_text (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_binary_is_text", "self != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_is_text", "self != NULL"));
 }
 
 TEST_F (Binary, ClonesHoldEqualButSeparateBytes)
@@ -373,10 +358,10 @@ TEST_F (Binary, WriteHandsTheStreamEveryByte)
   g_clear_error (&error);
 
   tavrel_model_data_value_binary_write (value, nullptr, &error);
-  expect_critical (critical ("tavrel_model_data_value_binary_write", "stream != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_write", "stream != NULL"));
   tavrel_model_data_value_binary_set_itsvalue (value, nullptr);
   tavrel_model_data_value_binary_write (value, slow_stream, &error);
-  expect_critical (critical ("tavrel_model_data_value_binary_write", "itsvalue != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_write", "itsvalue != NULL"));
   EXPECT_EQ (nullptr, error);
 }
 
@@ -416,7 +401,7 @@ TEST_F (BinaryFiles, SaveWritesTheBytesHeldAtTheCall)
   /* No buffer saves as nothing, after a word. */
   tavrel_model_data_value_binary_set_itsvalue (value, nullptr);
   Error error = save (value, path ("data.bin"));
-  expect_critical (critical ("tavrel_model_data_value_binary_save", "itsvalue != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_save", "itsvalue != NULL"));
   EXPECT_EQ (nullptr, error.get ());
   EXPECT_EQ ("", contents ("data.bin"));
 }
@@ -450,8 +435,8 @@ TEST_F (BinaryFiles, LoadFailuresLeaveTheBytes)
 
   Completion never;
   tavrel_model_data_value_binary_load (value, nullptr, on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_binary_load", "filename != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_load", "filename != NULL"));
   tavrel_model_data_value_binary_save (nullptr, "f", on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_binary_save", "self != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_binary_save", "self != NULL"));
   EXPECT_EQ (0, never.calls);
 }

@@ -15,29 +15,14 @@
 #include <string>
 #include <vector>
 
+using lmtest::as_value;
+using lmtest::critical_text;
 using lmtest::NotifyCounter;
+using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
 
 namespace {
-
-TavrelModelDataValueObject *
-as_value (gpointer value)
-{
-  return TAVREL_MODEL_DATA_VALUE_OBJECT (value);
-}
-
-std::string
-render (gpointer value)
-{
-  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
-}
-
-std::string
-critical (const char *function, const char *condition)
-{
-  return std::string (function) + ": assertion '" + condition + "' failed";
-}
 
 class Text : public lmtest::Test {};
 
@@ -304,26 +289,26 @@ TEST_F (Text, KindsNamesAndProperties)
 TEST_F (Text, ConstructorsRefuseWhatTheyCannotHold)
 {
   EXPECT_EQ (nullptr, tavrel_model_data_value_string_new (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_string_new", "text != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_new", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_xml_new (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_xml_new", "text != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_xml_new", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_uuid_new_uuid (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_uuid_new_uuid", "uuid != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_uuid_new_uuid", "uuid != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_new (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_utf16_new", "text != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_utf16_new", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_new_string (nullptr));
-  expect_critical (critical ("tavrel_model_data_value_utf16_new_string", "text != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_utf16_new_string", "text != NULL"));
   EXPECT_EQ (nullptr, tavrel_model_data_value_json_construct (TAVREL_MODEL_DATA_TYPE_VALUE_STRING, "x"));
-  expect_critical (critical ("tavrel_model_data_value_json_construct",
+  expect_critical (critical_text ("tavrel_model_data_value_json_construct",
                              "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_JSON)"));
   /* A refused buffer was handed over all the same: the sanitizer run
    * reports it if it leaks. */
   EXPECT_EQ (nullptr, tavrel_model_data_value_utf16_construct (TAVREL_MODEL_DATA_TYPE_VALUE_STRING,
                                                                g_utf8_to_utf16 ("x", -1, nullptr, nullptr, nullptr)));
-  expect_critical (critical ("tavrel_model_data_value_utf16_construct",
+  expect_critical (critical_text ("tavrel_model_data_value_utf16_construct",
                              "g_type_is_a (object_type, TAVREL_MODEL_DATA_TYPE_VALUE_UTF16)"));
   tavrel_model_data_value_utf16_set_itsvalue (nullptr, g_utf8_to_utf16 ("x", -1, nullptr, nullptr, nullptr));
-  expect_critical (critical ("tavrel_model_data_value_utf16_set_itsvalue", "self != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_utf16_set_itsvalue", "self != NULL"));
 }
 
 TEST_F (Text, SetItsvalueNotifiesEveryCallAndNullText)
@@ -342,12 +327,12 @@ TEST_F (Text, SetItsvalueNotifiesEveryCallAndNullText)
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_to_string (as_value (text)));
   EXPECT_FALSE (tavrel_model_data_value_object_get_is_null (as_value (text)));
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_clone (as_value (text)));
-  expect_critical (critical ("tavrel_model_data_value_string_construct", "text != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_construct", "text != NULL"));
 
   g_autoptr (TavrelModelDataValueUuid) uuid = tavrel_model_data_value_uuid_new ();
   tavrel_model_data_value_string_set_itsvalue (TAVREL_MODEL_DATA_VALUE_STRING (uuid), nullptr);
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_clone (as_value (uuid)));
-  expect_critical (critical ("tavrel_model_data_value_uuid_construct_uuid", "uuid != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_uuid_construct_uuid", "uuid != NULL"));
 }
 
 TEST_F (Text, ClonesKeepClassAndText)
@@ -420,11 +405,11 @@ TEST_F (Text, Utf16BufferOwnershipAndRendering)
   tavrel_model_data_value_utf16_set_itsvalue (adopted, broken);
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_to_string (as_value (adopted)));
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_clone (as_value (adopted)));
-  expect_critical (critical ("tavrel_model_data_value_utf16_construct_string", "text != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_utf16_construct_string", "text != NULL"));
 
   tavrel_model_data_value_utf16_set_itsvalue (adopted, nullptr);
   EXPECT_EQ (nullptr, tavrel_model_data_value_object_to_string (as_value (adopted)));
-  expect_critical (critical ("string16_to_string", "self != NULL"));
+  expect_critical (critical_text ("string16_to_string", "self != NULL"));
   g_object_unref (adopted);
   EXPECT_TRUE (watch.finalized ());
 
@@ -499,11 +484,11 @@ TEST_F (TextFiles, ArgumentChecks)
   g_autoptr (TavrelModelDataValueUtf16) wide = tavrel_model_data_value_utf16_new_string ("w");
   Completion never;
   tavrel_model_data_value_string_load (nullptr, "f", on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_string_load", "self != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_load", "self != NULL"));
   tavrel_model_data_value_string_load (reinterpret_cast<TavrelModelDataValueString *> (wide), "f", on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_string_load", "TAVREL_MODEL_DATA_IS_VALUE_STRING (self)"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_load", "TAVREL_MODEL_DATA_IS_VALUE_STRING (self)"));
   tavrel_model_data_value_string_save (value, nullptr, on_done, &never);
-  expect_critical (critical ("tavrel_model_data_value_string_save", "filename != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_save", "filename != NULL"));
   drain ();
   EXPECT_EQ (0, never.calls) << "a refused call starts nothing";
 
@@ -514,13 +499,13 @@ TEST_F (TextFiles, ArgumentChecks)
   wait (done);
   GError *error = nullptr;
   tavrel_model_data_value_string_save_finish (value, done.result, &error);
-  expect_critical (critical ("tavrel_model_data_value_string_save_finish",
+  expect_critical (critical_text ("tavrel_model_data_value_string_save_finish",
                              "g_async_result_is_tagged (res, tavrel_model_data_value_string_save)"));
   g_autoptr (TavrelModelDataValueString) other = tavrel_model_data_value_string_new ("o");
   tavrel_model_data_value_string_load_finish (other, done.result, &error);
-  expect_critical (critical ("tavrel_model_data_value_string_load_finish", "g_task_is_valid (res, self)"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_load_finish", "g_task_is_valid (res, self)"));
   tavrel_model_data_value_string_load_finish (value, nullptr, &error);
-  expect_critical (critical ("tavrel_model_data_value_string_load_finish", "res != NULL"));
+  expect_critical (critical_text ("tavrel_model_data_value_string_load_finish", "res != NULL"));
   tavrel_model_data_value_string_load_finish (value, done.result, &error);
   EXPECT_EQ (nullptr, error);
   EXPECT_EQ ("x\n", render (value));
@@ -555,7 +540,7 @@ TEST_F (TextFiles, SaveWritesExactlyTheTextHeldAtTheCall)
   tavrel_model_data_value_string_set_itsvalue (value, nullptr);
   Completion null_done;
   tavrel_model_data_value_string_save (value, path ("out").c_str (), on_done, &null_done);
-  expect_critical (critical ("string_get_data", "self != NULL"));
+  expect_critical (critical_text ("string_get_data", "self != NULL"));
   wait (null_done);
   EXPECT_EQ ("", contents ("out"));
   EXPECT_EQ ((std::set<std::string>{"out"}), names ());
