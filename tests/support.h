@@ -100,4 +100,11 @@ as_value (gpointer value)
 /* What to_string gives for any value, owned; "<null>" for null. */
 std::string render (gpointer value);
 
+/* A new copy of any value, or null where the value refuses to be copied. */
+inline TavrelModelDataValueObject *
+clone (gpointer value)
+{
+  return tavrel_model_data_value_object_clone (as_value (value));
+}
+
 }  // namespace lmtest

@@ -9,7 +9,9 @@
 
 #include "tests/support.h"
 
+using lmtest::clone;
 using lmtest::NotifyCounter;
+using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
 
@@ -73,11 +75,6 @@ class DateTimes : public lmtest::Test {
   static void use_berlin () { use_zone ("Europe/Berlin", 3600); }
   static void use_new_york () { use_zone ("America/New_York", -5 * 3600); }
 
-  static std::string text (gpointer value)
-  {
-    return take_string (tavrel_model_data_value_object_to_string (TAVREL_MODEL_DATA_VALUE_OBJECT (value)));
-  }
-
   static GDateTime *held (gpointer value)
   {
     return tavrel_model_data_value_date_time_get_itsvalue (TAVREL_MODEL_DATA_VALUE_DATE_TIME (value));
@@ -85,11 +82,6 @@ class DateTimes : public lmtest::Test {
 
   /* Offset from UTC of the held date-time, in seconds. */
   static gint64 offset (gpointer value) { return g_date_time_get_utc_offset (held (value)) / G_TIME_SPAN_SECOND; }
-
-  static TavrelModelDataValueObject *clone (gpointer value)
-  {
-    return tavrel_model_data_value_object_clone (TAVREL_MODEL_DATA_VALUE_OBJECT (value));
-  }
 
  private:
   bool had_zone_ = false;
@@ -105,9 +97,9 @@ TEST_F (DateTimes, IsoTextsKeepTheirZone)
   g_autoptr (TavrelModelDataValueDateTime) east =
       tavrel_model_data_value_date_time_new_iso8601 ("2024-03-05T14:07:09+02:00");
   g_autoptr (TavrelModelDataValueDateTime) plain = tavrel_model_data_value_date_time_new_iso8601 ("2024-03-05T14:07:09");
-  EXPECT_EQ ("2024-03-05 14:07:09", text (utc));
-  EXPECT_EQ ("2024-03-05 14:07:09", text (east));
-  EXPECT_EQ ("2024-03-05 14:07:09", text (plain));
+  EXPECT_EQ ("2024-03-05 14:07:09", render (utc));
+  EXPECT_EQ ("2024-03-05 14:07:09", render (east));
+  EXPECT_EQ ("2024-03-05 14:07:09", render (plain));
   EXPECT_EQ (0, offset (utc));
   EXPECT_EQ (7200, offset (east));
   EXPECT_EQ (0, offset (plain)) << "a timestamp without a zone is UTC";
@@ -117,8 +109,8 @@ TEST_F (DateTimes, IsoTextsKeepTheirZone)
   g_autoptr (TavrelModelDataValueDate) local = tavrel_model_data_value_date_new_iso8601 ("2024-03-05T14:07:09");
   g_autoptr (TavrelModelDataValueDate) west = tavrel_model_data_value_date_new_iso8601 ("2024-03-05T23:30:00-05:00");
   EXPECT_EQ (3600, offset (local));
-  EXPECT_EQ ("2024-03-05", text (local));
-  EXPECT_EQ ("2024-03-05", text (west));
+  EXPECT_EQ ("2024-03-05", render (local));
+  EXPECT_EQ ("2024-03-05", render (west));
   EXPECT_EQ (-18000, offset (west));
 }
 
@@ -128,11 +120,11 @@ TEST_F (DateTimes, ACalendarDateAloneIsMidnightOfThatDay)
 {
   use_berlin ();
   g_autoptr (TavrelModelDataValueDate) date = tavrel_model_data_value_date_new_iso8601 ("2024-03-05");
-  EXPECT_EQ ("2024-03-05", text (date));
+  EXPECT_EQ ("2024-03-05", render (date));
   EXPECT_EQ (0, g_date_time_get_hour (held (date)));
   EXPECT_EQ (3600, offset (date)) << "a date without a zone is local";
   g_autoptr (TavrelModelDataValueDateTime) datetime = tavrel_model_data_value_date_time_new_iso8601 ("2024-03-05");
-  EXPECT_EQ ("2024-03-05 00:00:00", text (datetime));
+  EXPECT_EQ ("2024-03-05 00:00:00", render (datetime));
   EXPECT_EQ (0, offset (datetime)) << "a timestamp without a zone is UTC";
 
   /* Still dates only: an impossible day or another shape is unreadable. */
@@ -145,28 +137,28 @@ TEST_F (DateTimes, ACalendarDateAloneIsMidnightOfThatDay)
 TEST_F (DateTimes, UnreadableIsoTextsGiveTheEpochInLocalTime)
 {
   g_autoptr (TavrelModelDataValueDateTime) in_utc = tavrel_model_data_value_date_time_new_iso8601 ("yesterday");
-  EXPECT_EQ ("1970-01-01 00:00:00", text (in_utc));
+  EXPECT_EQ ("1970-01-01 00:00:00", render (in_utc));
 
   use_new_york ();
   for (const char *bad : {"yesterday", "", "2024-02-30T00:00:00Z", "2024-03-05 14:07"}) {
     g_autoptr (TavrelModelDataValueDateTime) value = tavrel_model_data_value_date_time_new_iso8601 (bad);
-    EXPECT_EQ ("1969-12-31 19:00:00", text (value)) << bad;
+    EXPECT_EQ ("1969-12-31 19:00:00", render (value)) << bad;
     EXPECT_EQ (0, g_date_time_to_unix (held (value)));
     EXPECT_EQ (-18000, offset (value));
   }
   g_autoptr (TavrelModelDataValueDate) date = tavrel_model_data_value_date_new_iso8601 ("31/12/2024");
-  EXPECT_EQ ("1969-12-31", text (date));
+  EXPECT_EQ ("1969-12-31", render (date));
 }
 
 TEST_F (DateTimes, ImpossibleDatesAndTimesLeaveNoDateTime)
 {
   g_autoptr (TavrelModelDataValueDate) leap = tavrel_model_data_value_date_new_dmy (2024, 2, 29);
-  EXPECT_EQ ("2024-02-29", text (leap));
+  EXPECT_EQ ("2024-02-29", render (leap));
   EXPECT_EQ (0, g_date_time_get_hour (held (leap)));
 
   g_autoptr (TavrelModelDataValueDate) not_leap = tavrel_model_data_value_date_new_dmy (2023, 2, 29);
   EXPECT_EQ (nullptr, held (not_leap));
-  EXPECT_EQ ("(NULL)", text (not_leap));
+  EXPECT_EQ ("(NULL)", render (not_leap));
   EXPECT_EQ ("TavrelModelDataValueDate => (NULL)",
              take_string (tavrel_model_data_value_object_dump (TAVREL_MODEL_DATA_VALUE_OBJECT (not_leap))));
   EXPECT_FALSE (tavrel_model_data_value_object_get_is_null (TAVREL_MODEL_DATA_VALUE_OBJECT (not_leap)));
@@ -184,7 +176,7 @@ TEST_F (DateTimes, ImpossibleDatesAndTimesLeaveNoDateTime)
   };
   for (size_t i = 0; i < impossible.size (); i++) {
     EXPECT_EQ (nullptr, held (impossible[i])) << i;
-    EXPECT_EQ ("(NULL)", text (impossible[i])) << i;
+    EXPECT_EQ ("(NULL)", render (impossible[i])) << i;
   }
 
   /* Without a date-time, conversion gives an empty value of the right type. */
@@ -211,21 +203,21 @@ TEST_F (DateTimes, EachConstructorGivesItsZone)
   EXPECT_EQ (g_date_time_get_utc_offset (reference), g_date_time_get_utc_offset (held (now)));
 
   g_autoptr (TavrelModelDataValueDateTime) converted = tavrel_model_data_value_date_time_new_datetime (in_berlin);
-  EXPECT_EQ ("2024-01-10 09:00:00", text (converted));
+  EXPECT_EQ ("2024-01-10 09:00:00", render (converted));
   EXPECT_EQ (-18000, offset (converted));
 
   g_autoptr (TavrelModelDataValueDateTime) utc = tavrel_model_data_value_date_time_new_utc (2024, 1, 10, 14, 0, 0);
-  EXPECT_EQ ("2024-01-10 14:00:00", text (utc));
+  EXPECT_EQ ("2024-01-10 14:00:00", render (utc));
   EXPECT_EQ (0, offset (utc));
 
   /* A time of day from a date-time is kept in UTC. */
   g_autoptr (TavrelModelDataValueTime) time = tavrel_model_data_value_time_new_time (in_berlin);
-  EXPECT_EQ ("14:00:00", text (time));
+  EXPECT_EQ ("14:00:00", render (time));
   EXPECT_EQ (0, offset (time));
 
   /* hms: today's local date at that time of day, fraction kept. */
   g_autoptr (TavrelModelDataValueTime) hms = tavrel_model_data_value_time_new_hms (7, 5, 3.5);
-  EXPECT_EQ ("07:05:03", text (hms));
+  EXPECT_EQ ("07:05:03", render (hms));
   EXPECT_DOUBLE_EQ (3.5, g_date_time_get_seconds (held (hms)));
   g_autoptr (GDateTime) today = g_date_time_new_now_local ();
   EXPECT_EQ (g_date_time_get_day_of_year (today), g_date_time_get_day_of_year (held (hms)));
@@ -233,7 +225,7 @@ TEST_F (DateTimes, EachConstructorGivesItsZone)
 
   g_autoptr (GDate) day = g_date_new_dmy (5, G_DATE_MARCH, 2024);
   g_autoptr (TavrelModelDataValueDate) date = tavrel_model_data_value_date_new_date (day);
-  EXPECT_EQ ("2024-03-05", text (date));
+  EXPECT_EQ ("2024-03-05", render (date));
   EXPECT_EQ ("2024-03-05 00:00:00 -0500",
              take_string (tavrel_model_data_value_date_time_format (TAVREL_MODEL_DATA_VALUE_DATE_TIME (date),
                                                                     "%Y-%m-%d %H:%M:%S %z")));
@@ -241,13 +233,13 @@ TEST_F (DateTimes, EachConstructorGivesItsZone)
   GDate cleared;
   g_date_clear (&cleared, 1);
   g_autoptr (TavrelModelDataValueDate) undated = tavrel_model_data_value_date_new_date (&cleared);
-  EXPECT_EQ ("(NULL)", text (undated));
+  EXPECT_EQ ("(NULL)", render (undated));
 
   /* construct serves subclasses: a date built by the date-time constructor. */
   g_autoptr (TavrelModelDataValueDateTime) as_date =
       tavrel_model_data_value_date_time_construct_utc (TAVREL_MODEL_DATA_TYPE_VALUE_DATE, 2024, 3, 5, 14, 0, 0);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_DATE, G_OBJECT_TYPE (as_date));
-  EXPECT_EQ ("2024-03-05", text (as_date));
+  EXPECT_EQ ("2024-03-05", render (as_date));
 }
 
 TEST_F (DateTimes, ConversionToGenericValues)
@@ -292,25 +284,25 @@ TEST_F (DateTimes, ClonesRenderAsTheirSource)
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_DATE_TIME, G_OBJECT_TYPE (copy));
   EXPECT_EQ (g_date_time_to_unix (held (value)), g_date_time_to_unix (held (copy)));
   EXPECT_EQ (0, offset (copy));
-  EXPECT_EQ ("2024-03-05 14:07:09", text (copy));
+  EXPECT_EQ ("2024-03-05 14:07:09", render (copy));
 
   g_autoptr (GDateTime) noon_utc = g_date_time_new_utc (2024, 3, 5, 12, 0, 0);
   g_autoptr (TavrelModelDataValueTime) time = tavrel_model_data_value_time_new_time (noon_utc);
   g_autoptr (TavrelModelDataValueObject) time_copy = clone (time);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_TIME, G_OBJECT_TYPE (time_copy));
-  EXPECT_EQ (text (time), text (time_copy));
-  EXPECT_EQ ("12:00:00", text (time_copy));
+  EXPECT_EQ (render (time), render (time_copy));
+  EXPECT_EQ ("12:00:00", render (time_copy));
   g_autoptr (TavrelModelDataValueDate) date = tavrel_model_data_value_date_new_dmy (2024, 3, 5);
   g_autoptr (TavrelModelDataValueObject) date_copy = clone (date);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_DATE, G_OBJECT_TYPE (date_copy));
-  EXPECT_EQ ("2024-03-05", text (date_copy));
+  EXPECT_EQ ("2024-03-05", render (date_copy));
 
   /* A day read in UTC stays that day when copied west of Greenwich. */
   use_new_york ();
   g_autoptr (TavrelModelDataValueDate) utc_day = tavrel_model_data_value_date_new_iso8601 ("2024-03-05T00:00:00Z");
   g_autoptr (TavrelModelDataValueObject) utc_day_copy = clone (utc_day);
-  EXPECT_EQ ("2024-03-05", text (utc_day));
-  EXPECT_EQ ("2024-03-05", text (utc_day_copy));
+  EXPECT_EQ ("2024-03-05", render (utc_day));
+  EXPECT_EQ ("2024-03-05", render (utc_day_copy));
 
   /* Without a date-time: a date-time refuses to be copied, a date or a
    * time copies to one without a date-time as well. */
@@ -346,10 +338,10 @@ TEST_F (DateTimes, SettingTheValueNotifiesEveryCall)
    * own reference. */
   g_date_time_unref (given);
   EXPECT_EQ (given, held (date));
-  EXPECT_EQ ("2024-03-06", text (date));
+  EXPECT_EQ ("2024-03-06", render (date));
 
   tavrel_model_data_value_date_time_set_itsvalue (self, nullptr);
-  EXPECT_EQ ("(NULL)", text (date));
+  EXPECT_EQ ("(NULL)", render (date));
   g_autoptr (GDateTime) later = g_date_time_new_utc (2025, 1, 1, 0, 0, 0);
   g_object_set (date, "itsvalue", later, nullptr);
   EXPECT_EQ (4, notified.count ());
@@ -394,7 +386,7 @@ TEST_F (DateTimes, TimeSpansRenderTheirSpan)
 {
   g_autoptr (TavrelModelDataValueTimeSpan) hour = tavrel_model_data_value_time_span_new (3600);
   auto *value = TAVREL_MODEL_DATA_VALUE_OBJECT (hour);
-  EXPECT_EQ ("3600", text (hour));
+  EXPECT_EQ ("3600", render (hour));
   EXPECT_EQ ("TavrelModelDataValueTimeSpan => 3600", take_string (tavrel_model_data_value_object_dump (value)));
   g_auto (GValue) out = G_VALUE_INIT;
   tavrel_model_data_value_object_to_value (value, &out);
@@ -403,8 +395,8 @@ TEST_F (DateTimes, TimeSpansRenderTheirSpan)
 
   g_autoptr (TavrelModelDataValueTimeSpan) lowest = tavrel_model_data_value_time_span_new (G_MININT64);
   g_autoptr (TavrelModelDataValueTimeSpan) highest = tavrel_model_data_value_time_span_new_interval (-1, G_MAXINT64);
-  EXPECT_EQ ("-9223372036854775808", text (lowest));
-  EXPECT_EQ ("9223372036854775807", text (highest));
+  EXPECT_EQ ("-9223372036854775808", render (lowest));
+  EXPECT_EQ ("9223372036854775807", render (highest));
   gint64 read = 0;
   g_object_get (highest, "itsvalue", &read, nullptr);
   EXPECT_EQ (G_MAXINT64, read);

@@ -9,23 +9,13 @@
 
 #include "tests/support.h"
 
+using lmtest::as_value;
 using lmtest::NotifyCounter;
+using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
 
 namespace {
-
-TavrelModelDataValueObject *
-as_value (gpointer object)
-{
-  return TAVREL_MODEL_DATA_VALUE_OBJECT (object);
-}
-
-std::string
-text_of (gpointer value)
-{
-  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
-}
 
 /* One class's public functions and what it is expected to answer. */
 #define KIND(Name, name, NAME, ctype, short_name, gvalue_type, spec_type)                                          \
@@ -74,7 +64,7 @@ TYPED_TEST (Kinds, DescribesItself)
   EXPECT_STREQ (K::value_name, tavrel_model_data_ivalue_get_name (TAVREL_MODEL_DATA_IVALUE (value)));
   EXPECT_EQ (K::kind, tavrel_model_data_ivalue_get_data_type (TAVREL_MODEL_DATA_IVALUE (value)));
   EXPECT_FALSE (tavrel_model_data_value_object_get_is_null (as_value (value)));
-  EXPECT_EQ (std::string (K::type_name) + " => " + text_of (value),
+  EXPECT_EQ (std::string (K::type_name) + " => " + render (value),
              take_string (tavrel_model_data_ivalue_dump (TAVREL_MODEL_DATA_IVALUE (value))));
 
   g_autofree gchar *name = nullptr;
@@ -239,29 +229,29 @@ TEST_F (Numerics, FloatingPointRenderings)
     g_autoptr (TavrelModelDataValueMoney) money = tavrel_model_data_value_money_new (r.payload);
     g_autoptr (TavrelModelDataValueDecimal) decimal = tavrel_model_data_value_decimal_new (r.payload);
     if (r.fixed) {
-      EXPECT_EQ (r.fixed, text_of (as_double));
+      EXPECT_EQ (r.fixed, render (as_double));
     }
-    EXPECT_EQ (r.general, text_of (money));
-    EXPECT_EQ (r.general, text_of (decimal));
+    EXPECT_EQ (r.general, render (money));
+    EXPECT_EQ (r.general, render (decimal));
   }
 
   /* The largest double in full: 309 digits, then two decimals. */
   g_autoptr (TavrelModelDataValueDouble) largest = tavrel_model_data_value_double_new (-G_MAXDOUBLE);
-  std::string text = text_of (largest);
+  std::string text = render (largest);
   EXPECT_EQ (313u, text.size ());
   EXPECT_EQ ("-17976931348623157", text.substr (0, 18));
   EXPECT_EQ (".00", text.substr (310));
 
   /* A float renders its value widened to double. */
   g_autoptr (TavrelModelDataValueFloat) pi = tavrel_model_data_value_float_new (3.14159f);
-  EXPECT_EQ ("3.14", text_of (pi));
+  EXPECT_EQ ("3.14", render (pi));
   g_autoptr (TavrelModelDataValueFloat) big = tavrel_model_data_value_float_new (16777217.0f);
-  EXPECT_EQ ("16777216.00", text_of (big));
+  EXPECT_EQ ("16777216.00", render (big));
   g_autoptr (TavrelModelDataValueFloat) tiny = tavrel_model_data_value_float_new (0.005f);
-  EXPECT_EQ ("0.00", text_of (tiny)) << "0.005f is slightly below 0.005";
+  EXPECT_EQ ("0.00", render (tiny)) << "0.005f is slightly below 0.005";
 
   g_autoptr (TavrelModelDataValueMoney) nan = tavrel_model_data_value_money_new (NAN);
-  EXPECT_EQ ("NAN", text_of (nan));
+  EXPECT_EQ ("NAN", render (nan));
 }
 
 TEST_F (Numerics, RenderingsAreThoseOfPrintfInTheCLocale)
@@ -281,8 +271,8 @@ TEST_F (Numerics, RenderingsAreThoseOfPrintfInTheCLocale)
     }
     tavrel_model_data_value_double_set_itsvalue (fixed, payload);
     tavrel_model_data_value_decimal_set_itsvalue (general, payload);
-    ASSERT_EQ (g_ascii_formatd (expected, sizeof expected, "%.2f", payload), text_of (fixed)) << payload;
-    ASSERT_EQ (g_ascii_formatd (expected, sizeof expected, "%G", payload), text_of (general)) << payload;
+    ASSERT_EQ (g_ascii_formatd (expected, sizeof expected, "%.2f", payload), render (fixed)) << payload;
+    ASSERT_EQ (g_ascii_formatd (expected, sizeof expected, "%G", payload), render (general)) << payload;
   }
 }
 
@@ -300,11 +290,11 @@ TEST_F (Numerics, RenderingsIgnoreTheProcessLocale)
   g_autoptr (TavrelModelDataValueMoney) money = tavrel_model_data_value_money_new (1234567.0);
   g_autoptr (TavrelModelDataValueDecimal) decimal = tavrel_model_data_value_decimal_new (2.5);
   g_autoptr (TavrelModelDataValueInt64) integer = tavrel_model_data_value_int64_new (-1234567);
-  EXPECT_EQ ("1234567.89", text_of (as_double));
-  EXPECT_EQ ("3.14", text_of (as_float));
-  EXPECT_EQ ("1.23457E+06", text_of (money));
-  EXPECT_EQ ("2.5", text_of (decimal));
-  EXPECT_EQ ("-1234567", text_of (integer));
+  EXPECT_EQ ("1234567.89", render (as_double));
+  EXPECT_EQ ("3.14", render (as_float));
+  EXPECT_EQ ("1.23457E+06", render (money));
+  EXPECT_EQ ("2.5", render (decimal));
+  EXPECT_EQ ("-1234567", render (integer));
   EXPECT_EQ ("TavrelModelDataValueMoney => 1.23457E+06",
              take_string (tavrel_model_data_value_object_dump (as_value (money))));
 }
@@ -359,7 +349,7 @@ TEST_F (Numerics, FloatingPointPropertyRanges)
 TEST_F (Numerics, Booleans)
 {
   g_autoptr (TavrelModelDataValueBoolean) yes = tavrel_model_data_value_boolean_new (TRUE);
-  EXPECT_EQ ("true", text_of (yes));
+  EXPECT_EQ ("true", render (yes));
   EXPECT_TRUE (tavrel_model_data_value_boolean_get_boolean (yes));
   EXPECT_EQ (1, tavrel_model_data_iinteger_to_integer (TAVREL_MODEL_DATA_IINTEGER (yes)));
   EXPECT_EQ (1u, tavrel_model_data_iunsigned_to_unsigned (TAVREL_MODEL_DATA_IUNSIGNED (yes)));
@@ -380,7 +370,7 @@ TEST_F (Numerics, Booleans)
   EXPECT_EQ (TRUE, tavrel_model_data_value_boolean_get_boolean (no));
   EXPECT_EQ (1, tavrel_model_data_iinteger_to_integer (TAVREL_MODEL_DATA_IINTEGER (no)));
   g_object_set (no, "itsvalue", FALSE, nullptr);
-  EXPECT_EQ ("false", text_of (no));
+  EXPECT_EQ ("false", render (no));
 
   EXPECT_FALSE (tavrel_model_data_value_boolean_get_boolean (nullptr));
   expect_critical ("tavrel_model_data_value_boolean_get_boolean: assertion 'self != NULL' failed");
@@ -389,7 +379,7 @@ TEST_F (Numerics, Booleans)
 TEST_F (Numerics, Characters)
 {
   g_autoptr (TavrelModelDataValueChar) letter = tavrel_model_data_value_char_new ('A');
-  EXPECT_EQ ("A", text_of (letter));
+  EXPECT_EQ ("A", render (letter));
   EXPECT_EQ ('A', tavrel_model_data_value_char_get_char (letter));
   EXPECT_EQ (65, tavrel_model_data_iinteger_to_integer (TAVREL_MODEL_DATA_IINTEGER (letter)));
   EXPECT_EQ (65u, tavrel_model_data_iunsigned_to_unsigned (TAVREL_MODEL_DATA_IUNSIGNED (letter)));
@@ -399,18 +389,18 @@ TEST_F (Numerics, Characters)
   EXPECT_EQ ('A', g_value_get_uchar (&out));
 
   g_autoptr (TavrelModelDataValueChar) nul = tavrel_model_data_value_char_new (0);
-  EXPECT_EQ ("", text_of (nul));
+  EXPECT_EQ ("", render (nul));
   EXPECT_EQ ("TavrelModelDataValueChar => ", take_string (tavrel_model_data_value_object_dump (as_value (nul))));
 
   /* Codes from 128 on are Latin-1 characters, handed out as valid UTF-8. */
   g_autoptr (TavrelModelDataValueChar) accented = tavrel_model_data_value_char_new (0xE9);
-  std::string text = text_of (accented);
+  std::string text = render (accented);
   EXPECT_EQ ("\xC3\xA9", text);
   EXPECT_TRUE (g_utf8_validate (text.c_str (), -1, nullptr));
   EXPECT_EQ (0xE9, tavrel_model_data_iinteger_to_integer (TAVREL_MODEL_DATA_IINTEGER (accented)));
   for (int code = 1; code <= 255; code++) {
     tavrel_model_data_value_char_set_itsvalue (accented, guchar (code));
-    text = text_of (accented);
+    text = render (accented);
     ASSERT_TRUE (g_utf8_validate (text.c_str (), -1, nullptr)) << code;
     EXPECT_EQ (gunichar (code), g_utf8_get_char (text.c_str ())) << code;
     EXPECT_EQ (1, g_utf8_strlen (text.c_str (), -1)) << code;

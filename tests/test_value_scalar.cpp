@@ -7,6 +7,7 @@
 
 #include "tests/support.h"
 
+using lmtest::as_value;
 using lmtest::NotifyCounter;
 using lmtest::take_string;
 using lmtest::Watch;
@@ -48,12 +49,6 @@ WIDTH (UInt32, uint32, UINT32, guint32, "uint32", G_TYPE_UINT, "0", "4294967295"
 WIDTH (UInt64, uint64, UINT64, guint64, "uint64", G_TYPE_UINT64, "0", "18446744073709551615")
 
 #undef WIDTH
-
-TavrelModelDataValueObject *
-as_value (gpointer object)
-{
-  return TAVREL_MODEL_DATA_VALUE_OBJECT (object);
-}
 
 /* The payload as the property system reads it, widened without loss. */
 template <class W>

@@ -9,24 +9,15 @@
 
 #include "tests/support.h"
 
+using lmtest::clone;
 using lmtest::NotifyCounter;
+using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
 
 namespace {
 
-class TextKinds : public lmtest::Test {
- protected:
-  static std::string text (gpointer value)
-  {
-    return take_string (tavrel_model_data_value_object_to_string (TAVREL_MODEL_DATA_VALUE_OBJECT (value)));
-  }
-
-  static TavrelModelDataValueObject *clone (gpointer value)
-  {
-    return tavrel_model_data_value_object_clone (TAVREL_MODEL_DATA_VALUE_OBJECT (value));
-  }
-};
+class TextKinds : public lmtest::Test {};
 
 /* An enumeration class of a caller's own that records what initialize is
  * handed and chains up. */
@@ -65,7 +56,7 @@ TEST_F (TextKinds, EnumeratedValuesRenderTheirText)
 {
   g_autoptr (TavrelModelDataValueEnum) colour = tavrel_model_data_value_enum_new ("red");
   auto *value = TAVREL_MODEL_DATA_VALUE_OBJECT (colour);
-  EXPECT_EQ ("red", text (colour));
+  EXPECT_EQ ("red", render (colour));
   EXPECT_EQ ("TavrelModelDataValueEnum => red", take_string (tavrel_model_data_value_object_dump (value)));
   g_auto (GValue) out = G_VALUE_INIT;
   tavrel_model_data_value_object_to_value (value, &out);
@@ -75,9 +66,9 @@ TEST_F (TextKinds, EnumeratedValuesRenderTheirText)
   /* Flags and sets are not split: the text is the value. */
   g_autoptr (TavrelModelDataValueSet) set = tavrel_model_data_value_set_new ("a,b");
   g_autoptr (TavrelModelDataValueFlags) flags = tavrel_model_data_value_flags_new ("READ|WRITE");
-  EXPECT_EQ ("a,b", text (set));
+  EXPECT_EQ ("a,b", render (set));
   EXPECT_STREQ ("a,b", tavrel_model_data_value_enum_get_itsvalue (TAVREL_MODEL_DATA_VALUE_ENUM (set)));
-  EXPECT_EQ ("READ|WRITE", text (flags));
+  EXPECT_EQ ("READ|WRITE", render (flags));
 
   struct {
     gpointer value;
@@ -96,7 +87,7 @@ TEST_F (TextKinds, EnumeratedValuesRenderTheirText)
     EXPECT_STREQ (k.name, name);
     EXPECT_EQ (k.kind, kind);
     EXPECT_EQ (k.kind, tavrel_model_data_ivalue_get_data_type (TAVREL_MODEL_DATA_IVALUE (k.value)));
-    EXPECT_EQ (text (k.value), itsvalue);
+    EXPECT_EQ (render (k.value), itsvalue);
   }
 }
 
@@ -113,7 +104,7 @@ TEST_F (TextKinds, InitializeGoesThroughTheClassOperation)
 
   /* The members do not constrain the text. */
   tavrel_model_data_value_enum_set_itsvalue (colour, "z");
-  EXPECT_EQ ("z", text (colour));
+  EXPECT_EQ ("z", render (colour));
 
   /* Nothing to append: no call, no complaint, also without an array. */
   seen_members.clear ();
@@ -135,7 +126,7 @@ TEST_F (TextKinds, InitializeGoesThroughTheClassOperation)
    * text and none of the members. */
   g_autoptr (TavrelModelDataValueObject) copy = clone (colour);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_ENUM, G_OBJECT_TYPE (copy));
-  EXPECT_EQ ("z", text (copy));
+  EXPECT_EQ ("z", render (copy));
 
   /* The library's own classes append and keep their members until
    * finalized (the sanitizer build checks they are freed). */
@@ -143,7 +134,7 @@ TEST_F (TextKinds, InitializeGoesThroughTheClassOperation)
   tavrel_model_data_value_enum_initialize (TAVREL_MODEL_DATA_VALUE_ENUM (set), members, 3);
   g_autoptr (TavrelModelDataValueObject) set_copy = clone (set);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_SET, G_OBJECT_TYPE (set_copy));
-  EXPECT_EQ ("a", text (set_copy));
+  EXPECT_EQ ("a", render (set_copy));
 }
 
 TEST_F (TextKinds, ClearedEnumeratedTexts)
@@ -208,7 +199,7 @@ TEST_F (TextKinds, SpatialTextsAreKeptAsGiven)
 {
   g_autoptr (TavrelModelDataValueGeometry) shape = tavrel_model_data_value_geometry_new ("POINT(1 2)");
   auto *value = TAVREL_MODEL_DATA_VALUE_OBJECT (shape);
-  EXPECT_EQ ("POINT(1 2)", text (shape));
+  EXPECT_EQ ("POINT(1 2)", render (shape));
   EXPECT_EQ ("TavrelModelDataValueGeometry => POINT(1 2)", take_string (tavrel_model_data_value_object_dump (value)));
   EXPECT_STREQ ("geometry", tavrel_model_data_value_object_get_name (value));
   EXPECT_EQ (TAVREL_MODEL_DATA_DATA_TYPE_GEOMETRY, tavrel_model_data_value_object_get_data_type (value));
@@ -224,7 +215,7 @@ TEST_F (TextKinds, SpatialTextsAreKeptAsGiven)
   EXPECT_EQ (TAVREL_MODEL_DATA_DATA_TYPE_GEOGRAPHY, kind);
   g_autoptr (TavrelModelDataValueObject) place_copy = clone (place);
   EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_GEOGRAPHY, G_OBJECT_TYPE (place_copy));
-  EXPECT_EQ ("52.52, 13.405", text (place_copy));
+  EXPECT_EQ ("52.52, 13.405", render (place_copy));
 
   /* An object made without a constructor holds the empty text. */
   g_autoptr (GObject) bare = G_OBJECT (g_object_new (TAVREL_MODEL_DATA_TYPE_VALUE_GEOMETRY, nullptr));
