@@ -1,7 +1,7 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 /* Binary values: renderings, copies, writing to streams, files. */
 
-#include "tests/support.h"
+#include "tests/files.h"
 
 #include <glib/gstdio.h>
 #include <unistd.h>
@@ -12,8 +12,12 @@
 #include <vector>
 
 using lmtest::as_value;
+using lmtest::Completion;
 using lmtest::critical_text;
+using lmtest::Error;
+using lmtest::error_of;
 using lmtest::NotifyCounter;
+using lmtest::on_done;
 using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
@@ -90,24 +94,6 @@ test_sink_init (TestSink *)
 {
 }
 
-struct Completion {
-  int calls = 0;
-  GObject *source = nullptr;
-  GAsyncResult *result = nullptr;
-  ~Completion () { g_clear_object (&result); }
-};
-
-void
-on_done (GObject *source, GAsyncResult *result, gpointer data)
-{
-  auto *done = static_cast<Completion *> (data);
-  done->calls++;
-  done->source = source;
-  done->result = G_ASYNC_RESULT (g_object_ref (result));
-}
-
-using Error = std::shared_ptr<GError>;
-
 /* Real files in a folder of their own, on a main context of the test's own.
  * What loads and saves share with text values is tested with those; here
  * is what binary files do differently. */
@@ -175,10 +161,7 @@ class BinaryFiles : public lmtest::Test {
     GError *error = nullptr;
     if (done.result)
       finish (binary, done.result, &error);
-    return Error (error, [] (GError *e) {
-      if (e)
-        g_error_free (e);
-    });
+    return error_of (error);
   }
 
   Error load (gpointer value, const std::string &where)

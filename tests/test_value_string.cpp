@@ -1,7 +1,7 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 /* Text values, their file load and save, and the piece writer of saves. */
 
-#include "tests/support.h"
+#include "tests/files.h"
 
 #include "Data/value_file.h"
 
@@ -16,8 +16,12 @@
 #include <vector>
 
 using lmtest::as_value;
+using lmtest::Completion;
 using lmtest::critical_text;
+using lmtest::Error;
+using lmtest::error_of;
 using lmtest::NotifyCounter;
+using lmtest::on_done;
 using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
@@ -25,36 +29,6 @@ using lmtest::Watch;
 namespace {
 
 class Text : public lmtest::Test {};
-
-/* What a finished task handed its callback, and on which context. */
-struct Completion {
-  int calls = 0;
-  GObject *source = nullptr;
-  GAsyncResult *result = nullptr;
-  GMainContext *context = nullptr;
-  ~Completion () { g_clear_object (&result); }
-};
-
-void
-on_done (GObject *source, GAsyncResult *result, gpointer data)
-{
-  auto *done = static_cast<Completion *> (data);
-  done->calls++;
-  done->source = source;
-  done->result = G_ASYNC_RESULT (g_object_ref (result));
-  done->context = g_source_get_context (g_main_current_source ());
-}
-
-using Error = std::shared_ptr<GError>;
-
-Error
-error_of (GError *error)
-{
-  return Error (error, [] (GError *e) {
-    if (e)
-      g_error_free (e);
-  });
-}
 
 /* Real files in a folder of their own, and a main context of the test's
  * own pushed as the thread-default one: a step that strayed to another
