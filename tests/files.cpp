@@ -1,6 +1,8 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 #include "tests/files.h"
 
+#include <glib/gstdio.h>
+
 namespace lmtest {
 
 void
@@ -23,6 +25,86 @@ error_of (GError *error)
     if (e)
       g_error_free (e);
   });
+}
+
+void
+Files::SetUp ()
+{
+  Test::SetUp ();
+  context_ = g_main_context_new ();
+  g_main_context_push_thread_default (context_);
+  dir_ = g_dir_make_tmp (layout_.folder, nullptr);
+  ASSERT_NE (nullptr, dir_);
+}
+
+void
+Files::TearDown ()
+{
+  drain ();
+  if (layout_.leftovers) {
+    for (const std::string &name : *layout_.leftovers)
+      g_remove (path (name.c_str ()).c_str ());
+    EXPECT_EQ (0, g_rmdir (dir_)) << "a stray file was left behind";
+  } else {
+    for (const std::string &name : names ())
+      g_remove (path (name.c_str ()).c_str ());
+    g_rmdir (dir_);
+  }
+  g_free (dir_);
+  g_main_context_pop_thread_default (context_);
+  g_main_context_unref (context_);
+  Test::TearDown ();
+}
+
+void
+Files::put (const char *name, const std::string &content)
+{
+  ASSERT_TRUE (g_file_set_contents (path (name).c_str (), content.data (), gssize (content.size ()), nullptr));
+}
+
+std::string
+Files::contents (const char *name)
+{
+  g_autofree gchar *data = nullptr;
+  gsize size = 0;
+  return g_file_get_contents (path (name).c_str (), &data, &size, nullptr) ? std::string (data, size) : "<unreadable>";
+}
+
+std::set<std::string>
+Files::names () const
+{
+  std::set<std::string> out;
+  GDir *dir = g_dir_open (dir_, 0, nullptr);
+  while (const gchar *name = dir ? g_dir_read_name (dir) : nullptr)
+    out.insert (name);
+  if (dir)
+    g_dir_close (dir);
+  return out;
+}
+
+void
+Files::wait (Completion &done)
+{
+  bool expired = false;
+  g_autoptr (GSource) timeout = g_timeout_source_new_seconds (10);
+  g_source_set_callback (
+      timeout, [] (gpointer flag) { return *static_cast<bool *> (flag) = true, G_SOURCE_REMOVE; }, &expired, nullptr);
+  g_source_attach (timeout, context_);
+  while (!done.result && !expired)
+    g_main_context_iteration (context_, TRUE);
+  g_source_destroy (timeout);
+  ASSERT_NE (nullptr, done.result) << "the task never called back";
+  EXPECT_EQ (1, done.calls);
+  if (layout_.checks_context) {
+    EXPECT_EQ (context_, done.context) << "called back from another context";
+  }
+}
+
+void
+Files::drain ()
+{
+  while (g_main_context_iteration (context_, FALSE)) {
+  }
 }
 
 }  // namespace lmtest

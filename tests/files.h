@@ -2,11 +2,16 @@
 #pragma once
 
 /*
- * Support for the suites of values kept in files: what a task handed its
- * callback and the error its _finish reported.
+ * Support for the suites of values kept in files: a fixture with a folder
+ * and a main context of the test's own, what a task handed its callback
+ * and the error its _finish reported.
  */
 
 #include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "tests/support.h"
 
@@ -33,5 +38,60 @@ using Error = std::shared_ptr<GError>;
 
 /* Takes ownership of error, which may be null. */
 Error error_of (GError *error);
+
+/* Real files in a folder of their own, and a main context of the test's
+ * own pushed as the thread-default one: a step that strayed to another
+ * context would never complete. */
+class Files : public Test {
+ protected:
+  struct Layout {
+    /* g_dir_make_tmp's template: a folder left behind names its suite. */
+    const char *folder;
+    /* The only names a test may leave in the folder, any other file
+     * failing it; unset, whatever is there is removed unchecked. */
+    std::optional<std::vector<std::string>> leftovers;
+    /* Whether wait also fails a callback made from another context. */
+    bool checks_context = true;
+  };
+
+  explicit Files (Layout layout) : layout_ (std::move (layout)) {}
+
+  void SetUp () override;
+  void TearDown () override;
+
+  std::string path (const char *name) const { return std::string (dir_) + "/" + name; }
+  void put (const char *name, const std::string &content);
+  std::string contents (const char *name);
+
+  /* What the folder holds: a failed save must leave no stray file. */
+  std::set<std::string> names () const;
+
+  /* Runs the context until the task called back (at most ten seconds). */
+  void wait (Completion &done);
+
+  void drain ();
+
+  /* Starts the operation, checks that it did not call back before it
+   * returned, waits and hands back what its _finish reported. */
+  template <class Value, class Start, class Finish>
+  Error run (Start start, Finish finish, Value *value, const std::string &where)
+  {
+    Completion done;
+    start (value, where.c_str (), on_done, &done);
+    EXPECT_EQ (0, done.calls) << "called back before the call returned";
+    wait (done);
+    EXPECT_EQ (G_OBJECT (value), done.source);
+    GError *error = nullptr;
+    if (done.result)
+      finish (value, done.result, &error);
+    return error_of (error);
+  }
+
+  GMainContext *context_ = nullptr;
+  gchar *dir_ = nullptr;
+
+ private:
+  Layout layout_;
+};
 
 }  // namespace lmtest

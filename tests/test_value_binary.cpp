@@ -3,11 +3,9 @@
 
 #include "tests/files.h"
 
-#include <glib/gstdio.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,87 +93,29 @@ test_sink_init (TestSink *)
 }
 
 /* Real files in a folder of their own, on a main context of the test's own.
- * What loads and saves share with text values is tested with those; here
- * is what binary files do differently. */
-class BinaryFiles : public lmtest::Test {
+ * What loads and saves share with text values is tested with those (the
+ * context a task calls back on among them); here is what binary files do
+ * differently, and a test leaves no file but those named here. */
+class BinaryFiles : public lmtest::Files {
  protected:
-  void SetUp () override
+  BinaryFiles ()
+      : Files ({.folder = "libmodel-binary-XXXXXX",
+                .leftovers = std::vector<std::string>{"data.bin", "huge", "plain"},
+                .checks_context = false})
   {
-    lmtest::Test::SetUp ();
-    context_ = g_main_context_new ();
-    g_main_context_push_thread_default (context_);
-    dir_ = g_dir_make_tmp ("libmodel-binary-XXXXXX", nullptr);
-    ASSERT_NE (nullptr, dir_);
-  }
-
-  void TearDown () override
-  {
-    while (g_main_context_iteration (context_, FALSE)) {
-    }
-    for (const char *name : {"data.bin", "huge", "plain"})
-      g_remove (path (name).c_str ());
-    EXPECT_EQ (0, g_rmdir (dir_)) << "a stray file was left behind";
-    g_free (dir_);
-    g_main_context_pop_thread_default (context_);
-    g_main_context_unref (context_);
-    lmtest::Test::TearDown ();
-  }
-
-  std::string path (const char *name) const { return std::string (dir_) + "/" + name; }
-
-  void put (const char *name, const std::string &content)
-  {
-    ASSERT_TRUE (g_file_set_contents (path (name).c_str (), content.data (), gssize (content.size ()), nullptr));
-  }
-
-  std::string contents (const char *name)
-  {
-    g_autofree gchar *data = nullptr;
-    gsize size = 0;
-    return g_file_get_contents (path (name).c_str (), &data, &size, nullptr) ? std::string (data, size) : "<unreadable>";
-  }
-
-  void wait (Completion &done)
-  {
-    bool expired = false;
-    g_autoptr (GSource) timeout = g_timeout_source_new_seconds (10);
-    g_source_set_callback (
-        timeout, [] (gpointer flag) { return *static_cast<bool *> (flag) = true, G_SOURCE_REMOVE; }, &expired, nullptr);
-    g_source_attach (timeout, context_);
-    while (!done.result && !expired)
-      g_main_context_iteration (context_, TRUE);
-    g_source_destroy (timeout);
-    ASSERT_NE (nullptr, done.result) << "the task never called back";
-    EXPECT_EQ (1, done.calls);
-  }
-
-  Error run (decltype (&tavrel_model_data_value_binary_load) start,
-             decltype (&tavrel_model_data_value_binary_load_finish) finish, gpointer value, const std::string &where)
-  {
-    auto *binary = TAVREL_MODEL_DATA_VALUE_BINARY (value);
-    Completion done;
-    start (binary, where.c_str (), on_done, &done);
-    EXPECT_EQ (0, done.calls) << "called back before the call returned";
-    wait (done);
-    EXPECT_EQ (G_OBJECT (value), done.source);
-    GError *error = nullptr;
-    if (done.result)
-      finish (binary, done.result, &error);
-    return error_of (error);
   }
 
   Error load (gpointer value, const std::string &where)
   {
-    return run (tavrel_model_data_value_binary_load, tavrel_model_data_value_binary_load_finish, value, where);
+    return run (tavrel_model_data_value_binary_load, tavrel_model_data_value_binary_load_finish,
+                TAVREL_MODEL_DATA_VALUE_BINARY (value), where);
   }
 
   Error save (gpointer value, const std::string &where)
   {
-    return run (tavrel_model_data_value_binary_save, tavrel_model_data_value_binary_save_finish, value, where);
+    return run (tavrel_model_data_value_binary_save, tavrel_model_data_value_binary_save_finish,
+                TAVREL_MODEL_DATA_VALUE_BINARY (value), where);
   }
-
-  GMainContext *context_ = nullptr;
-  gchar *dir_ = nullptr;
 };
 
 }  // namespace

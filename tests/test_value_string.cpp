@@ -5,12 +5,10 @@
 
 #include "Data/value_file.h"
 
-#include <glib/gstdio.h>
 #include <signal.h>
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,105 +28,20 @@ namespace {
 
 class Text : public lmtest::Test {};
 
-/* Real files in a folder of their own, and a main context of the test's
- * own pushed as the thread-default one: a step that strayed to another
- * context would never complete. */
-class TextFiles : public lmtest::Test {
+class TextFiles : public lmtest::Files {
  protected:
-  void SetUp () override
-  {
-    lmtest::Test::SetUp ();
-    context_ = g_main_context_new ();
-    g_main_context_push_thread_default (context_);
-    dir_ = g_dir_make_tmp ("libmodel-text-XXXXXX", nullptr);
-    ASSERT_NE (nullptr, dir_);
-  }
-
-  void TearDown () override
-  {
-    drain ();
-    for (const std::string &name : names ())
-      g_remove (path (name.c_str ()).c_str ());
-    g_rmdir (dir_);
-    g_free (dir_);
-    g_main_context_pop_thread_default (context_);
-    g_main_context_unref (context_);
-    lmtest::Test::TearDown ();
-  }
-
-  std::string path (const char *name) const { return std::string (dir_) + "/" + name; }
-
-  void put (const char *name, const std::string &content)
-  {
-    ASSERT_TRUE (g_file_set_contents (path (name).c_str (), content.data (), gssize (content.size ()), nullptr));
-  }
-
-  std::string contents (const char *name)
-  {
-    g_autofree gchar *data = nullptr;
-    gsize size = 0;
-    return g_file_get_contents (path (name).c_str (), &data, &size, nullptr) ? std::string (data, size) : "<unreadable>";
-  }
-
-  /* What the folder holds: a failed save must leave no stray file. */
-  std::set<std::string> names () const
-  {
-    std::set<std::string> out;
-    GDir *dir = g_dir_open (dir_, 0, nullptr);
-    while (const gchar *name = dir ? g_dir_read_name (dir) : nullptr)
-      out.insert (name);
-    if (dir)
-      g_dir_close (dir);
-    return out;
-  }
-
-  /* Runs the context until the task called back (at most ten seconds). */
-  void wait (Completion &done)
-  {
-    bool expired = false;
-    g_autoptr (GSource) timeout = g_timeout_source_new_seconds (10);
-    g_source_set_callback (
-        timeout, [] (gpointer flag) { return *static_cast<bool *> (flag) = true, G_SOURCE_REMOVE; }, &expired, nullptr);
-    g_source_attach (timeout, context_);
-    while (!done.result && !expired)
-      g_main_context_iteration (context_, TRUE);
-    g_source_destroy (timeout);
-    ASSERT_NE (nullptr, done.result) << "the task never called back";
-    EXPECT_EQ (1, done.calls);
-    EXPECT_EQ (context_, done.context) << "called back from another context";
-  }
-
-  void drain ()
-  {
-    while (g_main_context_iteration (context_, FALSE)) {
-    }
-  }
-
-  /* Starts the operation, checks that it did not call back before it
-   * returned, waits and hands back what its _finish reported. */
-  Error run (decltype (&tavrel_model_data_value_string_load) start,
-             decltype (&tavrel_model_data_value_string_load_finish) finish, gpointer value, const std::string &where)
-  {
-    auto *text = TAVREL_MODEL_DATA_VALUE_STRING (value);
-    Completion done;
-    start (text, where.c_str (), on_done, &done);
-    EXPECT_EQ (0, done.calls) << "called back before the call returned";
-    wait (done);
-    EXPECT_EQ (G_OBJECT (value), done.source);
-    GError *error = nullptr;
-    if (done.result)
-      finish (text, done.result, &error);
-    return error_of (error);
-  }
+  TextFiles () : Files ({.folder = "libmodel-text-XXXXXX"}) {}
 
   Error load (gpointer value, const std::string &where)
   {
-    return run (tavrel_model_data_value_string_load, tavrel_model_data_value_string_load_finish, value, where);
+    return run (tavrel_model_data_value_string_load, tavrel_model_data_value_string_load_finish,
+                TAVREL_MODEL_DATA_VALUE_STRING (value), where);
   }
 
   Error save (gpointer value, const std::string &where)
   {
-    return run (tavrel_model_data_value_string_save, tavrel_model_data_value_string_save_finish, value, where);
+    return run (tavrel_model_data_value_string_save, tavrel_model_data_value_string_save_finish,
+                TAVREL_MODEL_DATA_VALUE_STRING (value), where);
   }
 
   std::string loaded (const std::string &content)
@@ -141,9 +54,6 @@ class TextFiles : public lmtest::Test {
     EXPECT_EQ (0, notified.count ()) << "a load is no edit";
     return tavrel_model_data_value_string_get_itsvalue (value);
   }
-
-  GMainContext *context_ = nullptr;
-  gchar *dir_ = nullptr;
 };
 
 /* An output stream that records each write it is asked for and takes at
