@@ -2,6 +2,44 @@
 #include "tests/files.h"
 
 #include <glib/gstdio.h>
+#include <signal.h>
+
+#include <algorithm>
+
+namespace {
+
+struct LmtestRecorder {
+  GOutputStream parent_instance;
+  lmtest::Recording *record;
+};
+struct LmtestRecorderClass {
+  GOutputStreamClass parent_class;
+};
+G_DEFINE_TYPE (LmtestRecorder, lmtest_recorder, G_TYPE_OUTPUT_STREAM)
+
+static void
+lmtest_recorder_class_init (LmtestRecorderClass *klass)
+{
+  G_OUTPUT_STREAM_CLASS (klass)->write_fn = [] (GOutputStream *stream, const void *buffer, gsize count, GCancellable *,
+                                                GError **error) -> gssize {
+    lmtest::Recording *record = reinterpret_cast<LmtestRecorder *> (stream)->record;
+    record->requests.push_back (count);
+    if (record->failure) {
+      g_set_error_literal (error, G_IO_ERROR, record->failure->code, record->failure->message);
+      return -1;
+    }
+    gsize taken = std::min (count, record->most);
+    record->received.append (static_cast<const char *> (buffer), taken);
+    return gssize (taken);
+  };
+}
+
+static void
+lmtest_recorder_init (LmtestRecorder *)
+{
+}
+
+}  // namespace
 
 namespace lmtest {
 
@@ -105,6 +143,29 @@ Files::drain ()
 {
   while (g_main_context_iteration (context_, FALSE)) {
   }
+}
+
+GOutputStream *
+recording_stream (Recording &record)
+{
+  GOutputStream *stream = G_OUTPUT_STREAM (g_object_new (lmtest_recorder_get_type (), nullptr));
+  reinterpret_cast<LmtestRecorder *> (stream)->record = &record;
+  return stream;
+}
+
+FileSizeLimit::FileSizeLimit (rlim_t limit)
+{
+  getrlimit (RLIMIT_FSIZE, &saved_);
+  previous_handler_ = signal (SIGXFSZ, SIG_IGN);
+  rlimit lowered = saved_;
+  lowered.rlim_cur = limit;
+  active_ = setrlimit (RLIMIT_FSIZE, &lowered) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit ()
+{
+  setrlimit (RLIMIT_FSIZE, &saved_);
+  signal (SIGXFSZ, previous_handler_);
 }
 
 }  // namespace lmtest

@@ -4,8 +4,11 @@
 /*
  * Support for the suites of values kept in files: a fixture with a folder
  * and a main context of the test's own, what a task handed its callback
- * and the error its _finish reported.
+ * and the error its _finish reported, an output stream that records and
+ * limits what it is asked to write, and a lowered file size limit.
  */
+
+#include <sys/resource.h>
 
 #include <memory>
 #include <optional>
@@ -92,6 +95,40 @@ class Files : public Test {
 
  private:
   Layout layout_;
+};
+
+/* What a recording stream was asked to write and what it took.  It takes
+ * at most `most` bytes a call (0: nothing), or fails every call with
+ * `failure`: a short write, a stuck stream and a lost device, as a writer
+ * meets them. */
+struct Recording {
+  struct Failure {
+    GIOErrorEnum code;
+    const char *message;
+  };
+  std::vector<gsize> requests;
+  std::string received;
+  gsize most = G_MAXSIZE;
+  std::optional<Failure> failure;
+};
+
+/* A new output stream that writes into record, which must outlive it. */
+GOutputStream *recording_stream (Recording &record);
+
+/* Lowers the file size limit, so a write fails part-way as on a full disk,
+ * and restores it and SIGXFSZ however the test ends. */
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit (rlim_t limit);
+  FileSizeLimit (const FileSizeLimit &) = delete;
+  FileSizeLimit &operator= (const FileSizeLimit &) = delete;
+  ~FileSizeLimit ();
+  bool active () const { return active_; }
+
+ private:
+  rlimit saved_{};
+  void (*previous_handler_) (int) = nullptr;
+  bool active_ = false;
 };
 
 }  // namespace lmtest

@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,10 @@ using lmtest::as_value;
 using lmtest::Completion;
 using lmtest::critical_text;
 using lmtest::Error;
-using lmtest::error_of;
 using lmtest::NotifyCounter;
 using lmtest::on_done;
+using lmtest::Recording;
+using lmtest::recording_stream;
 using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
@@ -55,42 +55,6 @@ every_byte (size_t size)
 }
 
 class Binary : public lmtest::Test {};
-
-/* An output stream that takes at most a given count per call, or fails. */
-struct Sink {
-  std::string received;
-  gsize most = G_MAXSIZE;
-  bool failing = false;
-  int calls = 0;
-};
-struct TestSink {
-  GOutputStream parent_instance;
-  Sink *sink;
-};
-struct TestSinkClass {
-  GOutputStreamClass parent_class;
-};
-G_DEFINE_TYPE (TestSink, test_sink, G_TYPE_OUTPUT_STREAM)
-static void
-test_sink_class_init (TestSinkClass *klass)
-{
-  G_OUTPUT_STREAM_CLASS (klass)->write_fn = [] (GOutputStream *stream, const void *buffer, gsize count, GCancellable *,
-                                                GError **error) -> gssize {
-    Sink *sink = reinterpret_cast<TestSink *> (stream)->sink;
-    sink->calls++;
-    if (sink->failing) {
-      g_set_error_literal (error, G_IO_ERROR, G_IO_ERROR_BROKEN_PIPE, "gone");
-      return -1;
-    }
-    gsize taken = std::min (count, sink->most);
-    sink->received.append (static_cast<const char *> (buffer), taken);
-    return gssize (taken);
-  };
-}
-static void
-test_sink_init (TestSink *)
-{
-}
 
 /* Real files in a folder of their own, on a main context of the test's own.
  * What loads and saves share with text values is tested with those (the
@@ -258,24 +222,19 @@ TEST_F (Binary, WriteHandsTheStreamEveryByte)
 {
   std::string data = every_byte (5000);
   g_autoptr (TavrelModelDataValueBinary) value = binary_of (data);
-  auto sink_stream = [] (Sink &sink) {
-    GOutputStream *stream = G_OUTPUT_STREAM (g_object_new (test_sink_get_type (), nullptr));
-    reinterpret_cast<TestSink *> (stream)->sink = &sink;
-    return stream;
-  };
   /* A stream that takes a little at a time still gets everything. */
-  Sink slow;
+  Recording slow;
   slow.most = 999;
-  g_autoptr (GOutputStream) slow_stream = sink_stream (slow);
+  g_autoptr (GOutputStream) slow_stream = recording_stream (slow);
   GError *error = nullptr;
   tavrel_model_data_value_binary_write (value, slow_stream, &error);
   ASSERT_EQ (nullptr, error);
   EXPECT_EQ (data, slow.received);
-  EXPECT_EQ (6, slow.calls);
+  EXPECT_EQ (6u, slow.requests.size ());
 
-  Sink broken;
-  broken.failing = true;
-  g_autoptr (GOutputStream) broken_stream = sink_stream (broken);
+  Recording broken;
+  broken.failure = Recording::Failure{G_IO_ERROR_BROKEN_PIPE, "gone"};
+  g_autoptr (GOutputStream) broken_stream = recording_stream (broken);
   tavrel_model_data_value_binary_write (value, broken_stream, &error);
   EXPECT_TRUE (g_error_matches (error, G_IO_ERROR, G_IO_ERROR_BROKEN_PIPE));
   g_clear_error (&error);

@@ -5,10 +5,6 @@
 
 #include "Data/value_file.h"
 
-#include <signal.h>
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,8 +14,11 @@ using lmtest::Completion;
 using lmtest::critical_text;
 using lmtest::Error;
 using lmtest::error_of;
+using lmtest::FileSizeLimit;
 using lmtest::NotifyCounter;
 using lmtest::on_done;
+using lmtest::Recording;
+using lmtest::recording_stream;
 using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
@@ -54,68 +53,6 @@ class TextFiles : public lmtest::Files {
     EXPECT_EQ (0, notified.count ()) << "a load is no edit";
     return tavrel_model_data_value_string_get_itsvalue (value);
   }
-};
-
-/* An output stream that records each write it is asked for and takes at
- * most a given count per call (0: nothing), or fails. */
-struct Recorder {
-  std::vector<gsize> requests;
-  std::string received;
-  gsize most = G_MAXSIZE;
-  bool failing = false;
-};
-
-struct TestRecorder {
-  GOutputStream parent_instance;
-  Recorder *record;
-};
-struct TestRecorderClass {
-  GOutputStreamClass parent_class;
-};
-G_DEFINE_TYPE (TestRecorder, test_recorder, G_TYPE_OUTPUT_STREAM)
-static void
-test_recorder_class_init (TestRecorderClass *klass)
-{
-  G_OUTPUT_STREAM_CLASS (klass)->write_fn = [] (GOutputStream *stream, const void *buffer, gsize count, GCancellable *,
-                                                GError **error) -> gssize {
-    Recorder *record = reinterpret_cast<TestRecorder *> (stream)->record;
-    record->requests.push_back (count);
-    if (record->failing) {
-      g_set_error_literal (error, G_IO_ERROR, G_IO_ERROR_NO_SPACE, "full");
-      return -1;
-    }
-    gsize taken = std::min (count, record->most);
-    record->received.append (static_cast<const char *> (buffer), taken);
-    return gssize (taken);
-  };
-}
-static void
-test_recorder_init (TestRecorder *)
-{
-}
-
-/* Restores the file size limit and SIGXFSZ however the test ends. */
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit (rlim_t limit)
-  {
-    getrlimit (RLIMIT_FSIZE, &saved_);
-    previous_handler_ = signal (SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = limit;
-    active_ = setrlimit (RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit ()
-  {
-    setrlimit (RLIMIT_FSIZE, &saved_);
-    signal (SIGXFSZ, previous_handler_);
-  }
-  bool active () const { return active_; }
-
- private:
-  rlimit saved_{};
-  void (*previous_handler_) (int) = nullptr;
-  bool active_ = false;
 };
 
 }  // namespace
@@ -464,9 +401,8 @@ TEST_F (TextFiles, SaveFailuresReportAndKeepWhatWasThere)
 
 TEST_F (TextFiles, PiecesOfAtMost1024BytesAdvancingByWhatWasTaken)
 {
-  auto write = [this] (Recorder &record, size_t size) {
-    g_autoptr (GOutputStream) stream = G_OUTPUT_STREAM (g_object_new (test_recorder_get_type (), nullptr));
-    reinterpret_cast<TestRecorder *> (stream)->record = &record;
+  auto write = [this] (Recording &record, size_t size) {
+    g_autoptr (GOutputStream) stream = recording_stream (record);
     std::string data;
     for (size_t i = 0; i < size; i++)
       data += char ('a' + i % 26);
@@ -482,28 +418,28 @@ TEST_F (TextFiles, PiecesOfAtMost1024BytesAdvancingByWhatWasTaken)
     return error_of (error);
   };
 
-  Recorder record;
+  Recording record;
   EXPECT_EQ (nullptr, write (record, 2500).get ());
   EXPECT_EQ ((std::vector<gsize>{1024, 1024, 452}), record.requests);
-  Recorder exact;
+  Recording exact;
   write (exact, 2048);
   EXPECT_EQ ((std::vector<gsize>{1024, 1024}), exact.requests);
-  Recorder nothing;
+  Recording nothing;
   EXPECT_EQ (nullptr, write (nothing, 0).get ());
   EXPECT_TRUE (nothing.requests.empty ());
 
-  Recorder short_writes;
+  Recording short_writes;
   short_writes.most = 700;
   EXPECT_EQ (nullptr, write (short_writes, 2500).get ());
   EXPECT_EQ ((std::vector<gsize>{1024, 1024, 1024, 400}), short_writes.requests);
 
   /* A stream that takes nothing ends the write instead of spinning. */
-  Recorder stuck;
+  Recording stuck;
   stuck.most = 0;
   EXPECT_NE (nullptr, write (stuck, 2500).get ());
   EXPECT_EQ (1u, stuck.requests.size ());
-  Recorder failing;
-  failing.failing = true;
+  Recording failing;
+  failing.failure = Recording::Failure{G_IO_ERROR_NO_SPACE, "full"};
   Error failed = write (failing, 2500);
   ASSERT_NE (nullptr, failed.get ());
   EXPECT_TRUE (g_error_matches (failed.get (), G_IO_ERROR, G_IO_ERROR_NO_SPACE));
