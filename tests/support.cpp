@@ -1,6 +1,8 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 #include "tests/support.h"
 
+#include <time.h>
+
 namespace lmtest {
 
 void
@@ -103,6 +105,31 @@ std::string
 critical_text (const char *function, const char *condition)
 {
   return std::string (function) + ": assertion '" + condition + "' failed";
+}
+
+SavedZone::SavedZone ()
+{
+  const char *zone = g_getenv ("TZ");
+  had_zone_ = zone != nullptr;
+  saved_zone_ = zone ? zone : "";
+}
+
+SavedZone::~SavedZone ()
+{
+  if (had_zone_)
+    g_setenv ("TZ", saved_zone_.c_str (), TRUE);
+  else
+    g_unsetenv ("TZ");
+  tzset ();
+}
+
+void
+use_zone (const char *zone, gint january_offset)
+{
+  g_setenv ("TZ", zone, TRUE);
+  tzset ();
+  g_autoptr (GDateTime) probe = g_date_time_new_local (2024, 1, 15, 12, 0, 0);
+  ASSERT_EQ (gint64 (january_offset) * G_TIME_SPAN_SECOND, g_date_time_get_utc_offset (probe)) << zone;
 }
 
 std::string

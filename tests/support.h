@@ -100,6 +100,29 @@ as_value (gpointer value)
 /* What to_string gives for any value, owned; "<null>" for null. */
 std::string render (gpointer value);
 
+/*
+ * Puts TZ back as the test found it, with tzset, however the test ends: a
+ * zone one test names must not become the next one's.  GLib's local zone
+ * follows TZ: g_time_zone_new_local keeps the zone it loaded only while its
+ * identifier still equals TZ, so setting the variable is enough.
+ */
+class SavedZone {
+ public:
+  SavedZone ();
+  SavedZone (const SavedZone &) = delete;
+  SavedZone &operator= (const SavedZone &) = delete;
+  ~SavedZone ();
+
+ private:
+  bool had_zone_ = false;
+  std::string saved_zone_;
+};
+
+/* Sets TZ and fails the test when the zone data is missing (GLib would
+ * fall back to UTC silently): offset is the zone's offset in January
+ * 2024, seconds. */
+void use_zone (const char *zone, gint january_offset = 0);
+
 /* A new copy of any value, or null where the value refuses to be copied. */
 inline TavrelModelDataValueObject *
 clone (gpointer value)

@@ -255,10 +255,7 @@ TEST_F (Toolkit, NamedGetterReadsItsField)
 
 TEST_F (Toolkit, LocalZoneFollowsTz)
 {
-  const char *saved = g_getenv ("TZ");
-  std::string restore = saved ? saved : "";
-  bool had = saved != nullptr;
-
+  lmtest::SavedZone saved;
   g_setenv ("TZ", "Asia/Tokyo", TRUE);
   g_autoptr (GTimeZone) tokyo = lm::local_zone ();
   g_setenv ("TZ", "America/New_York", TRUE);
@@ -273,9 +270,4 @@ TEST_F (Toolkit, LocalZoneFollowsTz)
   EXPECT_EQ (19, g_date_time_get_hour (epoch));
   g_autoptr (GDateTime) midnight = lm::new_local (2024, 3, 5, 0, 0, 0);
   EXPECT_EQ (-5 * 3600, g_date_time_get_utc_offset (midnight) / G_USEC_PER_SEC);
-
-  if (had)
-    g_setenv ("TZ", restore.c_str (), TRUE);
-  else
-    g_unsetenv ("TZ");
 }

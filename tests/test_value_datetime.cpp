@@ -2,7 +2,6 @@
 /* Date-time, date, time and time-span values. */
 
 #include <stdlib.h>
-#include <time.h>
 
 #include <cmath>
 #include <vector>
@@ -13,6 +12,7 @@ using lmtest::clone;
 using lmtest::NotifyCounter;
 using lmtest::render;
 using lmtest::take_string;
+using lmtest::use_zone;
 using lmtest::Watch;
 
 namespace {
@@ -35,41 +35,14 @@ class Values {
   std::vector<gpointer> values_;
 };
 
-/*
- * Every test runs in a zone it names, never the machine's own.  GLib's
- * local zone follows TZ: g_time_zone_new_local keeps the zone it loaded
- * only while its identifier still equals TZ, so setting the variable is
- * enough, and TearDown puts the caller's setting back.
- */
+/* Every test runs in a zone it names, never the machine's own: UTC until
+ * it names another. */
 class DateTimes : public lmtest::Test {
  protected:
   void SetUp () override
   {
     lmtest::Test::SetUp ();
-    const char *zone = g_getenv ("TZ");
-    had_zone_ = zone != nullptr;
-    saved_zone_ = zone ? zone : "";
     use_zone ("UTC");
-  }
-
-  void TearDown () override
-  {
-    if (had_zone_)
-      g_setenv ("TZ", saved_zone_.c_str (), TRUE);
-    else
-      g_unsetenv ("TZ");
-    tzset ();
-    lmtest::Test::TearDown ();
-  }
-
-  /* Fails the test when the zone data is missing (GLib would fall back to
-   * UTC silently): offset is the zone's offset in January 2024, seconds. */
-  static void use_zone (const char *zone, gint january_offset = 0)
-  {
-    g_setenv ("TZ", zone, TRUE);
-    tzset ();
-    g_autoptr (GDateTime) probe = g_date_time_new_local (2024, 1, 15, 12, 0, 0);
-    ASSERT_EQ (gint64 (january_offset) * G_TIME_SPAN_SECOND, g_date_time_get_utc_offset (probe)) << zone;
   }
 
   static void use_berlin () { use_zone ("Europe/Berlin", 3600); }
@@ -84,8 +57,7 @@ class DateTimes : public lmtest::Test {
   static gint64 offset (gpointer value) { return g_date_time_get_utc_offset (held (value)) / G_TIME_SPAN_SECOND; }
 
  private:
-  bool had_zone_ = false;
-  std::string saved_zone_;
+  lmtest::SavedZone zone_;
 };
 
 }  // namespace

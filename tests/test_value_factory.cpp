@@ -5,8 +5,6 @@
 #include <memory>
 #include <type_traits>
 #include <vector>
-#include <cstdlib>
-#include <ctime>
 #include <string>
 
 #include "Data/value_factory.h"
@@ -21,20 +19,7 @@ class Factory : public lmtest::Test {
   void SetUp () override
   {
     lmtest::Test::SetUp ();
-    const char *zone = g_getenv ("TZ");
-    had_zone_ = zone != nullptr;
-    saved_zone_ = zone ? zone : "";
-    g_setenv ("TZ", "UTC", TRUE);
-    tzset ();
-  }
-  void TearDown () override
-  {
-    if (had_zone_)
-      g_setenv ("TZ", saved_zone_.c_str (), TRUE);
-    else
-      g_unsetenv ("TZ");
-    tzset ();
-    lmtest::Test::TearDown ();
+    lmtest::use_zone ("UTC");
   }
 
   /* A factory value held for the test's duration. */
@@ -73,8 +58,7 @@ class Factory : public lmtest::Test {
     void operator() (gpointer p) const { g_object_unref (p); }
   };
   std::vector<std::unique_ptr<TavrelModelDataValueObject, Unref>> made_;
-  bool had_zone_ = false;
-  std::string saved_zone_;
+  lmtest::SavedZone zone_;
 };
 
 using K = TavrelModelDataDataType;
