@@ -132,6 +132,12 @@ use_zone (const char *zone, gint january_offset)
   ASSERT_EQ (gint64 (january_offset) * G_TIME_SPAN_SECOND, g_date_time_get_utc_offset (probe)) << zone;
 }
 
+Values::~Values ()
+{
+  for (gpointer value : values_)
+    g_clear_object (&value);
+}
+
 std::string
 render (gpointer value)
 {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,25 @@ class SavedZone {
  * fall back to UTC silently): offset is the zone's offset in January
  * 2024, seconds. */
 void use_zone (const char *zone, gint january_offset = 0);
+
+/* Owns values for the length of a test, so that one that ends early
+ * leaks none of them. */
+class Values {
+ public:
+  Values () = default;
+  Values (std::initializer_list<gpointer> values) : values_ (values) {}
+  Values (const Values &) = delete;
+  Values &operator= (const Values &) = delete;
+  ~Values ();
+
+  /* Takes over the caller's reference, which may be null. */
+  void add (gpointer value) { values_.push_back (value); }
+  TavrelModelDataValueObject *operator[] (size_t i) const { return TAVREL_MODEL_DATA_VALUE_OBJECT (values_[i]); }
+  size_t size () const { return values_.size (); }
+
+ private:
+  std::vector<gpointer> values_;
+};
 
 /* A new copy of any value, or null where the value refuses to be copied. */
 inline TavrelModelDataValueObject *

@@ -4,7 +4,6 @@
 #include <stdlib.h>
 
 #include <cmath>
-#include <vector>
 
 #include "tests/support.h"
 
@@ -13,27 +12,10 @@ using lmtest::NotifyCounter;
 using lmtest::render;
 using lmtest::take_string;
 using lmtest::use_zone;
+using lmtest::Values;
 using lmtest::Watch;
 
 namespace {
-
-/* Owns a list of values for the length of a test. */
-class Values {
- public:
-  Values (std::initializer_list<gpointer> values) : values_ (values) {}
-  Values (const Values &) = delete;
-  Values &operator= (const Values &) = delete;
-  ~Values ()
-  {
-    for (gpointer value : values_)
-      g_clear_object (&value);
-  }
-  TavrelModelDataValueObject *operator[] (size_t i) const { return TAVREL_MODEL_DATA_VALUE_OBJECT (values_[i]); }
-  size_t size () const { return values_.size (); }
-
- private:
-  std::vector<gpointer> values_;
-};
 
 /* Every test runs in a zone it names, never the machine's own: UTC until
  * it names another. */

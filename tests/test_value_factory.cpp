@@ -2,9 +2,7 @@
 /* The value factory: cell texts and kinds become values. */
 
 #include <clocale>
-#include <memory>
 #include <type_traits>
-#include <vector>
 #include <string>
 
 #include "Data/value_factory.h"
@@ -26,7 +24,7 @@ class Factory : public lmtest::Test {
   TavrelModelDataValueObject *make (TavrelModelDataDataType kind, const char *text)
   {
     auto *value = reinterpret_cast<TavrelModelDataValueObject *> (tavrel_model_data_ivalue_factory (kind, text));
-    made_.emplace_back (value);
+    made_.add (value);
     return value;
   }
   std::string text_of (TavrelModelDataDataType kind, const char *text)
@@ -54,10 +52,7 @@ class Factory : public lmtest::Test {
   }
 
  private:
-  struct Unref {
-    void operator() (gpointer p) const { g_object_unref (p); }
-  };
-  std::vector<std::unique_ptr<TavrelModelDataValueObject, Unref>> made_;
+  lmtest::Values made_;
   lmtest::SavedZone zone_;
 };
 
