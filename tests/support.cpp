@@ -101,6 +101,18 @@ take_string (gchar *text)
   return out;
 }
 
+std::vector<std::string>
+own_properties (gpointer object, GType owner)
+{
+  guint n = 0;
+  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (object), &n);
+  std::vector<std::string> own;
+  for (guint i = 0; i < n; i++)
+    if (specs[i]->owner_type == owner)
+      own.push_back (specs[i]->name);
+  return own;
+}
+
 std::string
 critical_text (const char *function, const char *condition)
 {

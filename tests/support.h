@@ -86,6 +86,11 @@ is_null_text (const gchar *text)
   return text == nullptr;
 }
 
+/* The names of the properties that owner itself declares, in their order,
+ * as the class of object lists them: what a class adds, without what it
+ * inherits. */
+std::vector<std::string> own_properties (gpointer object, GType owner);
+
 /* The text g_return_if_fail logs, so a test names only the function and
  * the condition it expects to fail. */
 std::string critical_text (const char *function, const char *condition);

@@ -14,6 +14,7 @@ using lmtest::critical_text;
 using lmtest::Error;
 using lmtest::NotifyCounter;
 using lmtest::on_done;
+using lmtest::own_properties;
 using lmtest::Recording;
 using lmtest::recording_stream;
 using lmtest::render;
@@ -105,18 +106,9 @@ TEST_F (Binary, KindsNamesAndProperties)
   EXPECT_EQ (tavrel_model_data_value_binary_get_itsvalue (TAVREL_MODEL_DATA_VALUE_BINARY (blob)),
              g_value_get_boxed (&generic));
 
-  auto own = [] (gpointer value) {
-    guint n = 0;
-    g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (value), &n);
-    std::vector<std::string> names;
-    for (guint i = 0; i < n; i++)
-      if (specs[i]->owner_type == G_OBJECT_TYPE (value))
-        names.push_back (specs[i]->name);
-    return names;
-  };
-  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own (binary));
-  std::vector<std::string> blob_own = own (blob);
-  EXPECT_EQ ((std::vector<std::string>{"name", "data-type"}), blob_own);
+  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}),
+             own_properties (binary, G_OBJECT_TYPE (binary)));
+  EXPECT_EQ ((std::vector<std::string>{"name", "data-type"}), own_properties (blob, G_OBJECT_TYPE (blob)));
 }
 
 TEST_F (Binary, TextOrHexadecimal)

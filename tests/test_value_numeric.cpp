@@ -11,6 +11,7 @@
 
 using lmtest::as_value;
 using lmtest::NotifyCounter;
+using lmtest::own_properties;
 using lmtest::render;
 using lmtest::take_string;
 using lmtest::Watch;
@@ -73,13 +74,7 @@ TYPED_TEST (Kinds, DescribesItself)
   EXPECT_STREQ (K::value_name, name);
   EXPECT_EQ (K::kind, kind);
 
-  guint n = 0;
-  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (value), &n);
-  std::vector<std::string> own;
-  for (guint i = 0; i < n; i++)
-    if (specs[i]->owner_type == K::type ())
-      own.push_back (specs[i]->name);
-  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own);
+  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own_properties (value, K::type ()));
   GParamSpec *itsvalue = g_object_class_find_property (G_OBJECT_GET_CLASS (value), "itsvalue");
   EXPECT_EQ (K::spec_gtype (), G_PARAM_SPEC_TYPE (itsvalue));
   EXPECT_EQ (G_PARAM_READWRITE, itsvalue->flags & G_PARAM_READWRITE);

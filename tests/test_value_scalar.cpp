@@ -9,6 +9,7 @@
 
 using lmtest::as_value;
 using lmtest::NotifyCounter;
+using lmtest::own_properties;
 using lmtest::take_string;
 using lmtest::Watch;
 
@@ -153,13 +154,7 @@ TYPED_TEST (Widths, DescribesItsKind)
   EXPECT_FALSE (is_null);
 
   /* The class's own properties, in order, beside the inherited is-null. */
-  guint n = 0;
-  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (value), &n);
-  std::vector<std::string> own;
-  for (guint i = 0; i < n; i++)
-    if (specs[i]->owner_type == W::type ())
-      own.push_back (specs[i]->name);
-  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own);
+  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own_properties (value, W::type ()));
   EXPECT_NE (nullptr, g_object_class_find_property (G_OBJECT_GET_CLASS (value), "is-null"));
 
   GParamSpec *itsvalue = g_object_class_find_property (G_OBJECT_GET_CLASS (value), "itsvalue");

@@ -17,6 +17,7 @@ using lmtest::error_of;
 using lmtest::FileSizeLimit;
 using lmtest::NotifyCounter;
 using lmtest::on_done;
+using lmtest::own_properties;
 using lmtest::Recording;
 using lmtest::recording_stream;
 using lmtest::render;
@@ -94,13 +95,8 @@ TEST_F (Text, KindsNamesAndProperties)
   EXPECT_TRUE (TAVREL_MODEL_DATA_IS_VALUE_STRING (uuid));
 
   /* Declaration order is part of the output format of comparisons. */
-  guint n = 0;
-  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (text), &n);
-  std::vector<std::string> own;
-  for (guint i = 0; i < n; i++)
-    if (specs[i]->owner_type == TAVREL_MODEL_DATA_TYPE_VALUE_STRING)
-      own.push_back (specs[i]->name);
-  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own);
+  EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}),
+             own_properties (text, TAVREL_MODEL_DATA_TYPE_VALUE_STRING));
 
   /* A freshly instantiated value holds "" rather than null. */
   g_autoptr (GObject) bare = G_OBJECT (g_object_new (TAVREL_MODEL_DATA_TYPE_VALUE_XML, nullptr));
