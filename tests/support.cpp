@@ -101,6 +101,18 @@ take_string (gchar *text)
   return out;
 }
 
+TavrelModelDataRowModel *
+row_of (std::initializer_list<int> codes)
+{
+  TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
+  for (int code : codes) {
+    g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (code, "e");
+    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), value);
+  }
+  return row;
+}
+
 std::vector<std::string>
 own_properties (gpointer object, GType owner)
 {

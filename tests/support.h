@@ -148,6 +148,10 @@ class Values {
   std::vector<gpointer> values_;
 };
 
+/* A new row holding an error value for each code, in order: values told
+ * apart by their text alone. */
+TavrelModelDataRowModel *row_of (std::initializer_list<int> codes);
+
 /* A new copy of any value, or null where the value refuses to be copied. */
 inline TavrelModelDataValueObject *
 clone (gpointer value)

@@ -4,6 +4,7 @@
 #include "tests/support.h"
 
 using lmtest::NotifyCounter;
+using lmtest::row_of;
 using lmtest::take_string;
 using lmtest::Watch;
 
@@ -11,18 +12,6 @@ namespace {
 
 class Rows : public lmtest::Test {
  protected:
-  /* A row holding an error value for each code, in order. */
-  static TavrelModelDataRowModel *row_of (std::initializer_list<int> codes)
-  {
-    TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
-    GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
-    for (int code : codes) {
-      g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (code, "e");
-      gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), value);
-    }
-    return row;
-  }
-
   static std::string text_at (TavrelModelDataRowModel *row, gint position)
   {
     g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_row_model_get_value_at (row, position);

@@ -93,16 +93,11 @@ class Mirror {
 
 class Tables : public lmtest::Test {
  protected:
-  /* A row holding an error value for each code, in order. */
+  /* A row holding an error value for each code, in order, at version. */
   static TavrelModelDataRowModel *row_of (std::initializer_list<int> codes,
                                           TavrelModelTransformDataVersion version = INITIAL)
   {
-    TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
-    GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
-    for (int code : codes) {
-      g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (code, "e");
-      gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), value);
-    }
+    TavrelModelDataRowModel *row = lmtest::row_of (codes);
     tavrel_model_data_row_model_set_version (row, version);
     return row;
   }
