@@ -14,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support.h"
@@ -98,9 +99,9 @@ class Files : public Test {
 };
 
 /* What a recording stream was asked to write and what it took.  It takes
- * at most `most` bytes a call (0: nothing), or fails every call with
- * `failure`: a short write, a stuck stream and a lost device, as a writer
- * meets them. */
+ * at most `most` bytes a call (0: nothing, a stuck stream), or fails every
+ * call with `failure`: what a writer meets from a slow, a stuck or a
+ * failing stream. */
 struct Recording {
   struct Failure {
     GIOErrorEnum code;

@@ -101,16 +101,16 @@ take_string (gchar *text)
   return out;
 }
 
-TavrelModelDataRowModel *
-row_of (std::initializer_list<int> codes)
+std::string
+critical_text (const char *function, const char *condition)
 {
-  TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
-  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
-  for (int code : codes) {
-    g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (code, "e");
-    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), value);
-  }
-  return row;
+  return std::string (function) + ": assertion '" + condition + "' failed";
+}
+
+std::string
+render (gpointer value)
+{
+  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
 }
 
 std::vector<std::string>
@@ -125,10 +125,22 @@ own_properties (gpointer object, GType owner)
   return own;
 }
 
-std::string
-critical_text (const char *function, const char *condition)
+Values::~Values ()
 {
-  return std::string (function) + ": assertion '" + condition + "' failed";
+  for (gpointer value : values_)
+    g_clear_object (&value);
+}
+
+TavrelModelDataRowModel *
+row_of (std::initializer_list<int> codes)
+{
+  TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
+  for (int code : codes) {
+    g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (code, "e");
+    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), value);
+  }
+  return row;
 }
 
 SavedZone::SavedZone ()
@@ -154,18 +166,6 @@ use_zone (const char *zone, gint january_offset)
   tzset ();
   g_autoptr (GDateTime) probe = g_date_time_new_local (2024, 1, 15, 12, 0, 0);
   ASSERT_EQ (gint64 (january_offset) * G_TIME_SPAN_SECOND, g_date_time_get_utc_offset (probe)) << zone;
-}
-
-Values::~Values ()
-{
-  for (gpointer value : values_)
-    g_clear_object (&value);
-}
-
-std::string
-render (gpointer value)
-{
-  return take_string (tavrel_model_data_value_object_to_string (as_value (value)));
 }
 
 }  // namespace lmtest

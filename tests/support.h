@@ -86,11 +86,6 @@ is_null_text (const gchar *text)
   return text == nullptr;
 }
 
-/* The names of the properties that owner itself declares, in their order,
- * as the class of object lists them: what a class adds, without what it
- * inherits. */
-std::vector<std::string> own_properties (gpointer object, GType owner);
-
 /* The text g_return_if_fail logs, so a test names only the function and
  * the condition it expects to fail. */
 std::string critical_text (const char *function, const char *condition);
@@ -105,6 +100,41 @@ as_value (gpointer value)
 
 /* What to_string gives for any value, owned; "<null>" for null. */
 std::string render (gpointer value);
+
+/* A new copy of any value, or null where the value refuses to be copied. */
+inline TavrelModelDataValueObject *
+clone (gpointer value)
+{
+  return tavrel_model_data_value_object_clone (as_value (value));
+}
+
+/* The names of the properties that owner itself declares, in their order,
+ * as the class of object lists them: what a class adds, without what it
+ * inherits. */
+std::vector<std::string> own_properties (gpointer object, GType owner);
+
+/* Owns values for the length of a test, so that one that ends early
+ * leaks none of them. */
+class Values {
+ public:
+  Values () = default;
+  Values (std::initializer_list<gpointer> values) : values_ (values) {}
+  Values (const Values &) = delete;
+  Values &operator= (const Values &) = delete;
+  ~Values ();
+
+  /* Takes over the caller's reference, which may be null. */
+  void add (gpointer value) { values_.push_back (value); }
+  TavrelModelDataValueObject *operator[] (size_t i) const { return as_value (values_[i]); }
+  size_t size () const { return values_.size (); }
+
+ private:
+  std::vector<gpointer> values_;
+};
+
+/* A new row holding an error value for each code, in order: values told
+ * apart by their text alone. */
+TavrelModelDataRowModel *row_of (std::initializer_list<int> codes);
 
 /*
  * Puts TZ back as the test found it, with tzset, however the test ends: a
@@ -125,38 +155,8 @@ class SavedZone {
 };
 
 /* Sets TZ and fails the test when the zone data is missing (GLib would
- * fall back to UTC silently): offset is the zone's offset in January
- * 2024, seconds. */
+ * fall back to UTC silently): january_offset is the zone's offset in
+ * January 2024, in seconds. */
 void use_zone (const char *zone, gint january_offset = 0);
-
-/* Owns values for the length of a test, so that one that ends early
- * leaks none of them. */
-class Values {
- public:
-  Values () = default;
-  Values (std::initializer_list<gpointer> values) : values_ (values) {}
-  Values (const Values &) = delete;
-  Values &operator= (const Values &) = delete;
-  ~Values ();
-
-  /* Takes over the caller's reference, which may be null. */
-  void add (gpointer value) { values_.push_back (value); }
-  TavrelModelDataValueObject *operator[] (size_t i) const { return TAVREL_MODEL_DATA_VALUE_OBJECT (values_[i]); }
-  size_t size () const { return values_.size (); }
-
- private:
-  std::vector<gpointer> values_;
-};
-
-/* A new row holding an error value for each code, in order: values told
- * apart by their text alone. */
-TavrelModelDataRowModel *row_of (std::initializer_list<int> codes);
-
-/* A new copy of any value, or null where the value refuses to be copied. */
-inline TavrelModelDataValueObject *
-clone (gpointer value)
-{
-  return tavrel_model_data_value_object_clone (as_value (value));
-}
 
 }  // namespace lmtest
