@@ -117,11 +117,11 @@ std::vector<std::string>
 own_properties (gpointer object, GType owner)
 {
   guint n = 0;
-  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (object), &n);
+  g_autofree GParamSpec **pspecs = g_object_class_list_properties (G_OBJECT_GET_CLASS (object), &n);
   std::vector<std::string> own;
   for (guint i = 0; i < n; i++)
-    if (specs[i]->owner_type == owner)
-      own.push_back (specs[i]->name);
+    if (pspecs[i]->owner_type == owner)
+      own.push_back (pspecs[i]->name);
   return own;
 }
 

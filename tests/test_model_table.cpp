@@ -177,12 +177,12 @@ TEST_F (Tables, NewTablesAreEmpty)
 
   /* Properties in their order, all read-only; the lists are the live ones. */
   guint n = 0;
-  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (table), &n);
+  g_autofree GParamSpec **pspecs = g_object_class_list_properties (G_OBJECT_GET_CLASS (table), &n);
   ASSERT_EQ (5u, n);
   const char *names[] = {"entity", "schema", "statements", "rows", "columns"};
   for (guint i = 0; i < n; i++) {
-    EXPECT_STREQ (names[i], specs[i]->name);
-    EXPECT_FALSE (specs[i]->flags & G_PARAM_WRITABLE) << names[i];
+    EXPECT_STREQ (names[i], pspecs[i]->name);
+    EXPECT_FALSE (pspecs[i]->flags & G_PARAM_WRITABLE) << names[i];
   }
   GeeArrayList *rows = nullptr, *columns = nullptr;
   g_autofree gchar *entity = nullptr;

@@ -109,21 +109,21 @@ TEST_F (Servers, PropertiesInOrderWithTheirDefaults)
       g_auto (GValue) value = G_VALUE_INIT;
       g_value_init (&value, pspec->value_type);
       g_object_get_property (object, name, &value);
-      const GValue *spec_default = g_param_spec_get_default_value (pspec);
+      const GValue *pspec_default = g_param_spec_get_default_value (pspec);
       switch (G_TYPE_FUNDAMENTAL (pspec->value_type)) {
       case G_TYPE_STRING:
         EXPECT_STREQ (expected, g_value_get_string (&value)) << name;
-        EXPECT_EQ (nullptr, g_value_get_string (spec_default)) << name;
+        EXPECT_EQ (nullptr, g_value_get_string (pspec_default)) << name;
         break;
       case G_TYPE_INT:
         EXPECT_EQ (atoi (expected), g_value_get_int (&value)) << name;
-        EXPECT_EQ (atoi (expected), g_value_get_int (spec_default)) << name;
+        EXPECT_EQ (atoi (expected), g_value_get_int (pspec_default)) << name;
         EXPECT_EQ (G_MININT, G_PARAM_SPEC_INT (pspec)->minimum) << name;
         EXPECT_EQ (G_MAXINT, G_PARAM_SPEC_INT (pspec)->maximum) << name;
         break;
       case G_TYPE_BOOLEAN:
         EXPECT_FALSE (g_value_get_boolean (&value)) << name;
-        EXPECT_FALSE (g_value_get_boolean (spec_default)) << name;
+        EXPECT_FALSE (g_value_get_boolean (pspec_default)) << name;
         break;
       default:
         ASSERT_EQ (G_TYPE_STRV, pspec->value_type) << name;

@@ -96,14 +96,14 @@ class Toolkit : public lmtest::Test {
 TEST_F (Toolkit, PropertyIdsFollowTheTableOrder)
 {
   guint n = 0;
-  g_autofree GParamSpec **specs = g_object_class_list_properties (G_OBJECT_GET_CLASS (probe), &n);
+  g_autofree GParamSpec **pspecs = g_object_class_list_properties (G_OBJECT_GET_CLASS (probe), &n);
   ASSERT_EQ (G_N_ELEMENTS (probe_properties), n);
   const char *expected[] = {"label", "payload", "narrow", "model", "list", "bytes"};
   for (guint i = 0; i < n; i++) {
-    EXPECT_STREQ (expected[i], specs[i]->name);
-    EXPECT_EQ (i + 1, specs[i]->param_id);
-    EXPECT_TRUE (specs[i]->flags & G_PARAM_EXPLICIT_NOTIFY) << specs[i]->name;
-    EXPECT_TRUE ((specs[i]->flags & G_PARAM_STATIC_STRINGS) == G_PARAM_STATIC_STRINGS) << specs[i]->name;
+    EXPECT_STREQ (expected[i], pspecs[i]->name);
+    EXPECT_EQ (i + 1, pspecs[i]->param_id);
+    EXPECT_TRUE (pspecs[i]->flags & G_PARAM_EXPLICIT_NOTIFY) << pspecs[i]->name;
+    EXPECT_TRUE ((pspecs[i]->flags & G_PARAM_STATIC_STRINGS) == G_PARAM_STATIC_STRINGS) << pspecs[i]->name;
   }
 }
 

@@ -19,7 +19,7 @@ using lmtest::Watch;
 namespace {
 
 /* One class's public functions and what it is expected to answer. */
-#define KIND(Name, name, NAME, ctype, short_name, gvalue_type, spec_type)                                          \
+#define KIND(Name, name, NAME, ctype, short_name, gvalue_type, pspec_type)                                         \
   struct Name {                                                                                                  \
     using Value = TavrelModelDataValue##Name;                                                                    \
     using T = ctype;                                                                                             \
@@ -35,7 +35,7 @@ namespace {
     static constexpr const char *value_name = short_name;                                                        \
     static constexpr auto kind = TAVREL_MODEL_DATA_DATA_TYPE_##NAME;                                             \
     static constexpr GType value_type = gvalue_type;                                                             \
-    static GType spec_gtype () { return spec_type; }                                                             \
+    static GType pspec_gtype () { return pspec_type; }                                                           \
   };
 
 KIND (Boolean, boolean, BOOLEAN, gboolean, "bool", G_TYPE_BOOLEAN, G_TYPE_PARAM_BOOLEAN)
@@ -76,7 +76,7 @@ TYPED_TEST (Kinds, DescribesItself)
 
   EXPECT_EQ ((std::vector<std::string>{"name", "itsvalue", "data-type"}), own_properties (value, K::type ()));
   GParamSpec *itsvalue = g_object_class_find_property (G_OBJECT_GET_CLASS (value), "itsvalue");
-  EXPECT_EQ (K::spec_gtype (), G_PARAM_SPEC_TYPE (itsvalue));
+  EXPECT_EQ (K::pspec_gtype (), G_PARAM_SPEC_TYPE (itsvalue));
   EXPECT_EQ (G_PARAM_READWRITE, itsvalue->flags & G_PARAM_READWRITE);
 
   g_auto (GValue) out = G_VALUE_INIT;

@@ -315,22 +315,22 @@ TEST_F (Integers, SixteenBitPropertiesTakeTheWideRangeAndKeepTheLowBits)
 
 TEST_F (Integers, PropertyRangesFollowTheWidth)
 {
-  auto spec_of = [] (GType type) {
+  auto pspec_of = [] (GType type) {
     g_autoptr (GTypeClass) klass = static_cast<GTypeClass *> (g_type_class_ref (type));
     return g_object_class_find_property (G_OBJECT_CLASS (klass), "itsvalue");
   };
-  GParamSpecChar *int8 = G_PARAM_SPEC_CHAR (spec_of (TAVREL_MODEL_DATA_TYPE_VALUE_INT8));
+  GParamSpecChar *int8 = G_PARAM_SPEC_CHAR (pspec_of (TAVREL_MODEL_DATA_TYPE_VALUE_INT8));
   EXPECT_EQ (-128, int8->minimum);
   EXPECT_EQ (127, int8->maximum);
-  GParamSpecInt64 *int64 = G_PARAM_SPEC_INT64 (spec_of (TAVREL_MODEL_DATA_TYPE_VALUE_INT64));
+  GParamSpecInt64 *int64 = G_PARAM_SPEC_INT64 (pspec_of (TAVREL_MODEL_DATA_TYPE_VALUE_INT64));
   EXPECT_EQ (G_MININT64, int64->minimum);
   EXPECT_EQ (G_MAXINT64, int64->maximum);
-  GParamSpecUChar *uint8 = G_PARAM_SPEC_UCHAR (spec_of (TAVREL_MODEL_DATA_TYPE_VALUE_UINT8));
+  GParamSpecUChar *uint8 = G_PARAM_SPEC_UCHAR (pspec_of (TAVREL_MODEL_DATA_TYPE_VALUE_UINT8));
   EXPECT_EQ (0, uint8->minimum);
   EXPECT_EQ (255, uint8->maximum);
-  GParamSpecUInt *uint32 = G_PARAM_SPEC_UINT (spec_of (TAVREL_MODEL_DATA_TYPE_VALUE_UINT32));
+  GParamSpecUInt *uint32 = G_PARAM_SPEC_UINT (pspec_of (TAVREL_MODEL_DATA_TYPE_VALUE_UINT32));
   EXPECT_EQ (G_MAXUINT32, uint32->maximum);
-  GParamSpecUInt64 *uint64 = G_PARAM_SPEC_UINT64 (spec_of (TAVREL_MODEL_DATA_TYPE_VALUE_UINT64));
+  GParamSpecUInt64 *uint64 = G_PARAM_SPEC_UINT64 (pspec_of (TAVREL_MODEL_DATA_TYPE_VALUE_UINT64));
   EXPECT_EQ (G_MAXUINT64, uint64->maximum);
   EXPECT_EQ (0u, uint64->default_value);
 }
