@@ -110,6 +110,7 @@ tavrel_model_data_row_model_set_value_at (TavrelModelDataRowModel *self, gint po
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_ROW_MODEL (self));
   LM_RETURN_IF_FAIL (value != NULL);
+  LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_OBJECT (value));
   GeeArrayList *values = row_values (self);
   LM_RETURN_IF_FAIL_TEXT (0 <= position && position < lm::size (values), "0 <= position && position < m_values.size");
   gee_abstract_list_set (GEE_ABSTRACT_LIST (values), position, value);

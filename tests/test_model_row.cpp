@@ -255,6 +255,10 @@ TEST_F (Rows, SetValueAtOutsideTheRowChangesNothing)
   }
   tavrel_model_data_row_model_set_value_at (row, 0, nullptr);
   expect_critical ("tavrel_model_data_row_model_set_value_at: assertion 'value != NULL' failed");
+  /* Anything but a value would break every reader of the row. */
+  g_autoptr (TavrelModelDataRowModel) stranger = tavrel_model_data_row_model_new ();
+  tavrel_model_data_row_model_set_value_at (row, 0, (TavrelModelDataValueObject *) stranger);
+  expect_critical ("tavrel_model_data_row_model_set_value_at: assertion 'TAVREL_MODEL_DATA_IS_VALUE_OBJECT (value)' failed");
   tavrel_model_data_row_model_set_value_at (nullptr, 0, base);
   expect_critical ("tavrel_model_data_row_model_set_value_at: assertion 'self != NULL' failed");
 
