@@ -17,10 +17,19 @@
 
 namespace lm::parse {
 
-static inline bool
-is_c_space (char c)
+/* What both readers skip before the digits, as the C library does: white
+ * space of the C locale, then one optional sign.  Returns the first digit's
+ * place and whether the sign was a minus. */
+static const char *
+skip_to_digits (const char *text, bool *negative)
 {
-  return c == ' ' || (c >= '\t' && c <= '\r');
+  const char *p = text;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+    p++;
+  *negative = *p == '-';
+  if (*p == '-' || *p == '+')
+    p++;
+  return p;
 }
 
 gint32
@@ -28,12 +37,8 @@ atoi32 (const char *text)
 {
   if (!text)
     return 0;
-  const char *p = text;
-  while (is_c_space (*p))
-    p++;
-  bool negative = *p == '-';
-  if (*p == '-' || *p == '+')
-    p++;
+  bool negative;
+  const char *p = skip_to_digits (text, &negative);
   /* Accumulate the magnitude, capped just beyond what either limit needs. */
   constexpr guint64 cap = guint64 (G_MAXINT32) + 1;
   guint64 magnitude = 0;
@@ -52,12 +57,8 @@ strtoul32 (const char *text)
 {
   if (!text)
     return 0;
-  const char *p = text;
-  while (is_c_space (*p))
-    p++;
-  bool negative = *p == '-';
-  if (*p == '-' || *p == '+')
-    p++;
+  bool negative;
+  const char *p = skip_to_digits (text, &negative);
   guint base = 10;
   if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && g_ascii_isxdigit (p[2])) {
     base = 16;
