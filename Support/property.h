@@ -41,6 +41,8 @@ enum class Notify : unsigned char {
   SAME_OBJECT, /* not when handed the very object already held */
 };
 
+struct Container;
+
 struct Property {
   GParamSpec *(*make_pspec) ();
   void (*get) (GObject *, GValue *);
@@ -48,6 +50,13 @@ struct Property {
   GParamSpec **pspec; /* filled at class init, the target of notifications */
   Notify *rule_slot;
   Notify rule;
+  /* Copies the value from one instance to another through the setter's
+   * path, without a GValue: what clone does for a field-backed property. */
+  void (*copy) (GObject *from, GObject *to) = nullptr;
+  /* List- and map-valued properties (Support/container.h): what the
+   * container holds, and a read of it that makes none. */
+  const Container *container = nullptr;
+  gpointer (*peek) (GObject *) = nullptr;
 };
 
 /* ---- field kinds ------------------------------------------------------- */
@@ -221,12 +230,20 @@ set_field (GObject *object, const GValue *value)
   assign<Member> (object, FieldOps<field_t<Member>>::from_gvalue (value));
 }
 
+template <auto Member>
+void
+copy_field (GObject *from, GObject *to)
+{
+  assign<Member> (to, read (field_of<Member> (from)));
+}
+
 /* A property backed by a private field. */
 template <auto Member>
 constexpr Property
 field (GParamSpec *(*make_pspec) (), Notify rule = Notify::ON_CHANGE)
 {
-  return {make_pspec, &get_field<Member>, &set_field<Member>, &slot<Member>::pspec, &slot<Member>::rule, rule};
+  return {make_pspec,          &get_field<Member>, &set_field<Member>, &slot<Member>::pspec,
+          &slot<Member>::rule, rule,               &copy_field<Member>};
 }
 
 /* A property whose reading (and writing) is code of the class's own; pspec
@@ -258,8 +275,24 @@ property_set (GObject *object, guint id, const GValue *value, GParamSpec *pspec)
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, id, pspec);
 }
 
+inline GQuark
+row_quark ()
+{
+  static const GQuark quark = g_quark_from_static_string ("lm-property-row");
+  return quark;
+}
+
+/* The table row a property was installed from, or null for a property of
+ * some other class (a client's subclass, say). */
+inline const Property *
+row_of (GParamSpec *pspec)
+{
+  return static_cast<const Property *> (g_param_spec_get_qdata (pspec, row_quark ()));
+}
+
 /* Installs the table's properties with ids in table order and routes the
- * class's get_property and set_property through it. */
+ * class's get_property and set_property through it.  Each pspec remembers
+ * its row, so that code walking a class's properties reaches the row. */
 template <const auto &Table>
 void
 install_properties (GObjectClass *klass)
@@ -273,6 +306,7 @@ install_properties (GObjectClass *klass)
       *row.pspec = pspec;
     if (row.rule_slot)
       *row.rule_slot = row.rule;
+    g_param_spec_set_qdata (pspec, row_quark (), const_cast<Property *> (&row));
     g_object_class_install_property (klass, id++, pspec);
   }
 }
@@ -317,6 +351,18 @@ install_properties (GObjectClass *klass)
     LM_RETURN_VAL_IF_FAIL (self != NULL, neutral);                    \
     LM_RETURN_VAL_IF_FAIL (IS (self), neutral);                       \
     return lm::read (lm::priv (self)->field);                         \
+  }
+
+/* An accessor pair whose exported name differs from its field's, for a
+ * property named by a C++ keyword ("class"). */
+#define LM_ACCESSORS_NAMED(...) LM_ACCESSORS_NAMED_ (__VA_ARGS__)
+#define LM_ACCESSORS_NAMED_(prefix, Type, IS, name, field, ctype, neutral)    \
+  LM_GETTER_NAMED_ (prefix, Type, IS, name, field, ctype, neutral)            \
+  extern "C" void prefix##_set_##name (Type *self, ctype value) noexcept     \
+  {                                                                          \
+    LM_RETURN_IF_FAIL (self != NULL);                                        \
+    LM_RETURN_IF_FAIL (IS (self));                                           \
+    lm::assign<&lm::private_type<Type>::type::field> (self, value);          \
   }
 
 #define LM_ACCESSORS_(prefix, Type, IS, field, ctype, neutral) \
