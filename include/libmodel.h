@@ -946,4 +946,7 @@ TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_password (T
 
 G_END_DECLS
 
+/* The catalogue metadata model. */
+#include "libmodel-meta.h"
+
 #endif /* TAVREL_MODEL_H */

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: LGPL-2.1-or-later
-"""The shared library exports exactly the functions the public header
-declares: nothing else (no C++ internals, no helpers), and none missing."""
+"""The shared library exports exactly the functions the public headers
+declare (the header and those it includes beside it): nothing else (no C++
+internals, no helpers), and none missing."""
 
+import os
 import re
 import subprocess
 import sys
@@ -13,6 +15,8 @@ nm = subprocess.run(["nm", "-D", "--defined-only", library], check=True, capture
 exported = {line.split()[-1] for line in nm.stdout.splitlines() if line.strip()}
 
 text = open(header, encoding="utf-8").read()
+for included in re.findall(r'#include "([^"]+)"', text):
+    text += open(os.path.join(os.path.dirname(header), included), encoding="utf-8").read()
 declared = set(re.findall(r"TAVREL_MODEL_API\s[^;]*?\b(tavrel_model_\w+)\s*\(", text))
 declared |= {name + "_get_type" for name in re.findall(
     r"TAVREL_MODEL_DECLARE_(?:DERIVABLE|INTERFACE)\s*\(\s*\w+\s*,\s*(tavrel_model_\w+)", text)}
