@@ -233,7 +233,10 @@ static constexpr lm::Property properties[] = {
     LM_META_STRING (table_space, "table-space"),
     LM_META_STRING (definer, "definer"),
     LM_META_STRING (fill_factor, "fill-factor"),
-    LM_META_BOOLEAN (with_data, "with-data", FALSE),
+    /* Declared as it starts: json-glib leaves out a value equal to the
+     * declared default, so a false default would lose a false on the way
+     * through JSON. */
+    LM_META_BOOLEAN (with_data, "with-data", TRUE),
 };
 }  // namespace materialized
 
