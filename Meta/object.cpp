@@ -472,11 +472,30 @@ meta_object_imeta_data_init (TavrelModelMetaIMetaDataInterface *iface)
   iface->reset = [] (TavrelModelMetaIMetaData *self) { tavrel_model_meta_meta_object_reset (as_object (self)); };
 }
 
-/* json-glib reaches the class's hooks; the other serializable operations
- * keep json-glib's defaults. */
+/* json-glib reaches the class's hooks, and reads and writes the library's
+ * own properties through their rows rather than through the property
+ * system's lookups (what the patcher reads goes the same way); the other
+ * serializable operations keep json-glib's defaults. */
 static void
 meta_object_serializable_init (JsonSerializableIface *iface)
 {
+  iface->get_property = [] (JsonSerializable *serializable, GParamSpec *pspec, GValue *value) {
+    const lm::Property *row = lm::row_of (pspec);
+    if (!row || !row->get) {
+      g_object_get_property (G_OBJECT (serializable), pspec->name, value);
+      return;
+    }
+    if (!G_IS_VALUE (value))
+      g_value_init (value, pspec->value_type);
+    row->get (G_OBJECT (serializable), value);
+  };
+  iface->set_property = [] (JsonSerializable *serializable, GParamSpec *pspec, const GValue *value) {
+    const lm::Property *row = lm::row_of (pspec);
+    if (row && row->set && G_VALUE_HOLDS (value, pspec->value_type))
+      row->set (G_OBJECT (serializable), value);
+    else
+      g_object_set_property (G_OBJECT (serializable), pspec->name, value);
+  };
   iface->serialize_property = [] (JsonSerializable *serializable, const gchar *property_name, const GValue *value,
                                   GParamSpec *pspec) -> JsonNode * {
     auto *self = as_object (serializable);
