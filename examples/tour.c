@@ -1,7 +1,8 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 /*
  * A tour of libmodel along the road data takes through a database client:
- * cell values made and rendered, rows filled, cloned and versioned.
+ * cell values made and rendered, rows filled, cloned and versioned, and a
+ * catalogue described and carried through JSON.
  */
 
 #include <stdio.h>
@@ -34,6 +35,7 @@ main (void)
   tour_tables ();
   tour_settings ();
   tour_text ();
+  tour_catalogue ();
   printf ("\ntour complete\n");
   return 0;
 }

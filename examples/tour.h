@@ -19,3 +19,4 @@ void tour_factory (void);
 void tour_tables (void);
 void tour_settings (void);
 void tour_text (void);
+void tour_catalogue (void);
