@@ -14,8 +14,6 @@
 
 #include <json-glib/json-glib.h>
 
-#include <vector>
-
 #include "Support/json.h"
 
 /* ---- object kinds ------------------------------------------------------ */
@@ -199,15 +197,7 @@ meta_class (gpointer self)
 
 /* ---- walking a class's properties ---------------------------------------- */
 
-namespace {
-
-/* What clone and reset visit in a class, worked out once per class. */
-struct Plan {
-  /* Readable and writable properties, in class order (base classes first). */
-  std::vector<GParamSpec *> copied;
-  /* Rows of the containers that reset empties. */
-  std::vector<const lm::Property *> emptied;
-};
+namespace lm::meta {
 
 const Plan &
 plan_of (gpointer object)
@@ -227,7 +217,8 @@ plan_of (gpointer object)
     g_autofree GParamSpec **pspecs = g_object_class_list_properties (G_OBJECT_GET_CLASS (object), &n);
     for (guint i = 0; i < n; i++) {
       GParamSpec *pspec = pspecs[i];
-      const lm::Property *row = lm::row_of (pspec);
+      const Property *row = row_of (pspec);
+      plan->all.push_back (pspec);
       if (row && row->container && row->container->reset)
         plan->emptied.push_back (row);
       if ((pspec->flags & G_PARAM_READWRITE) == G_PARAM_READWRITE && !(pspec->flags & G_PARAM_CONSTRUCT_ONLY))
@@ -238,6 +229,12 @@ plan_of (gpointer object)
   g_mutex_unlock (&lock);
   return *plan;
 }
+
+}  // namespace lm::meta
+
+namespace {
+
+using lm::meta::plan_of;
 
 /* The live container behind a container row, made if need be. */
 gpointer
@@ -514,6 +511,26 @@ meta_object_serializable_init (JsonSerializableIface *iface)
 }
 
 namespace lm::meta {
+
+GeeHashMap *
+peek_attributes (TavrelModelMetaMetaObject *self)
+{
+  return lm::priv (self)->attributes.peek ();
+}
+
+gint
+diff_size (TavrelModelMetaMetaObject *self)
+{
+  GeeHashMap *diff = lm::priv (self)->diff.peek ();
+  return diff ? gee_abstract_map_get_size (GEE_ABSTRACT_MAP (diff)) : 0;
+}
+
+gchar *
+dup_slice (TavrelModelMetaMetaObject *self, const gchar *key)
+{
+  GeeHashMap *slice = lm::priv (self)->slice.peek ();
+  return slice ? static_cast<gchar *> (gee_abstract_map_get (GEE_ABSTRACT_MAP (slice), key)) : nullptr;
+}
 
 NameParts
 name_parts (TavrelModelMetaMetaObject *self)

@@ -12,6 +12,8 @@
  * is written, so no class repeats those walks.
  */
 
+#include <vector>
+
 #include "include/libmodel.h"
 #include "Support/check.h"
 #include "Support/container.h"
@@ -36,6 +38,27 @@ struct NameParts {
   const gchar *name;
 };
 NameParts name_parts (TavrelModelMetaMetaObject *self);
+
+/* What the walks over a class's properties visit, worked out once per
+ * class. */
+struct Plan {
+  /* Every property, in class order (base classes first). */
+  std::vector<GParamSpec *> all;
+  /* Readable and writable properties, in class order: what clone copies. */
+  std::vector<GParamSpec *> copied;
+  /* Rows of the containers that reset empties. */
+  std::vector<const Property *> emptied;
+};
+const Plan &plan_of (gpointer object);
+
+/* The attributes map if the object has one, never making one. */
+GeeHashMap *peek_attributes (TavrelModelMetaMetaObject *self);
+
+/* The number of entries of the diff map; never makes the map. */
+gint diff_size (TavrelModelMetaMetaObject *self);
+
+/* A new copy of a slice entry, or null; never makes the slice map. */
+gchar *dup_slice (TavrelModelMetaMetaObject *self, const gchar *key);
 
 /* Sets name, then schema, then database, each through its setter, as the
  * named constructors do. */

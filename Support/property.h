@@ -53,6 +53,10 @@ struct Property {
   /* Copies the value from one instance to another through the setter's
    * path, without a GValue: what clone does for a field-backed property. */
   void (*copy) (GObject *from, GObject *to) = nullptr;
+  /* Orders two instances' values as g_param_values_cmp does (strings by
+   * text, null first; numbers by value), without a GValue: what the
+   * comparer does for a field-backed property. */
+  int (*compare) (GObject *a, GObject *b) = nullptr;
   /* List- and map-valued properties (Support/container.h): what the
    * container holds, and a read of it that makes none. */
   const Container *container = nullptr;
@@ -237,13 +241,27 @@ copy_field (GObject *from, GObject *to)
   assign<Member> (to, read (field_of<Member> (from)));
 }
 
+template <auto Member>
+int
+compare_field (GObject *a, GObject *b)
+{
+  auto x = read (field_of<Member> (a));
+  auto y = read (field_of<Member> (b));
+  if constexpr (std::is_same_v<decltype (x), const char *>) {
+    int order = g_strcmp0 (x, y);
+    return order < 0 ? -1 : order > 0;
+  } else {
+    return x < y ? -1 : y < x;
+  }
+}
+
 /* A property backed by a private field. */
 template <auto Member>
 constexpr Property
 field (GParamSpec *(*make_pspec) (), Notify rule = Notify::ON_CHANGE)
 {
-  return {make_pspec,          &get_field<Member>, &set_field<Member>, &slot<Member>::pspec,
-          &slot<Member>::rule, rule,               &copy_field<Member>};
+  return {make_pspec,          &get_field<Member>, &set_field<Member>,  &slot<Member>::pspec,
+          &slot<Member>::rule, rule,               &copy_field<Member>, &compare_field<Member>};
 }
 
 /* A property whose reading (and writing) is code of the class's own; pspec
