@@ -946,7 +946,9 @@ TAVREL_MODEL_API void tavrel_model_setting_network_setting_set_proxy_password (T
 
 G_END_DECLS
 
-/* The catalogue metadata model. */
+/* The catalogue metadata model, and the patcher that compares data and
+ * catalogues. */
 #include "libmodel-meta.h"
+#include "libmodel-transform.h"
 
 #endif /* TAVREL_MODEL_H */
