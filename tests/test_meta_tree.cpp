@@ -173,8 +173,7 @@ TEST_F (Tree, TableColumnsAndPartialReset)
   EXPECT_EQ (0, columns->_size);
 
   /* Reset empties every list in place. */
-  tavrel_model_meta_meta_table_new_column (table, "b", TAVREL_MODEL_DATA_DATA_TYPE_INT64);
-  g_object_unref (tavrel_model_meta_meta_table_get_column (table, "b"));
+  g_object_unref (tavrel_model_meta_meta_table_new_column (table, "b", TAVREL_MODEL_DATA_DATA_TYPE_INT64));
   GeeArrayList *lists[] = {tavrel_model_meta_meta_table_get_constraints (table), columns,
                            tavrel_model_meta_meta_table_get_indexes (table),
                            tavrel_model_meta_meta_table_get_rules (table),
