@@ -34,6 +34,19 @@ succeed (GTask *task)
   g_object_unref (task);
 }
 
+/* Why a path is no file to load, or null when it is one.  A
+ * folder says so, as GIO does when asked to open one. */
+GError *
+not_a_file (GFileType type, const char *filename)
+{
+  if (type == G_FILE_TYPE_REGULAR)
+    return nullptr;
+  g_autofree char *name = g_filename_display_name (filename);
+  if (type == G_FILE_TYPE_DIRECTORY)
+    return g_error_new (G_IO_ERROR, G_IO_ERROR_IS_DIRECTORY, "“%s” is a folder, not a file", name);
+  return g_error_new (G_IO_ERROR, G_IO_ERROR_NOT_REGULAR_FILE, "“%s” is not a regular file", name);
+}
+
 /* ---- load ----------------------------------------------------------------- */
 
 /* A path under which nothing exists, also because a component of it is a
@@ -60,9 +73,43 @@ on_opened (GObject *file, GAsyncResult *result, gpointer data)
     }
     return;
   }
+  /* What was opened is checked again: the path may have been given to a
+   * device since it was looked at. */
+  g_autoptr (GFileInfo) info = g_file_input_stream_query_info (stream, G_FILE_ATTRIBUTE_STANDARD_TYPE, nullptr, &error);
+  if (!error)
+    error = not_a_file (g_file_info_get_file_type (info), job_of<Load> (task).filename.get ());
+  if (error) {
+    g_object_unref (stream);
+    fail (task, error);
+    return;
+  }
   OnTaskContext scope (task);
   job_of<Load> (task).read (task, stream);
   g_object_unref (stream);
+}
+
+/* Only a regular file is opened: a device may never end (a text load of
+ * /dev/zero would fill the memory), and opening a pipe waits for a writer
+ * that may never come. */
+void
+on_looked_at (GObject *file, GAsyncResult *result, gpointer data)
+{
+  GTask *task = G_TASK (data);
+  GError *error = nullptr;
+  g_autoptr (GFileInfo) info = g_file_query_info_finish (G_FILE (file), result, &error);
+  if (!info && means_no_file (error)) {
+    g_error_free (error);
+    succeed (task);
+    return;
+  }
+  if (info)
+    error = not_a_file (g_file_info_get_file_type (info), job_of<Load> (task).filename.get ());
+  if (error) {
+    fail (task, error);
+    return;
+  }
+  OnTaskContext scope (task);
+  g_file_read_async (G_FILE (file), G_PRIORITY_DEFAULT, nullptr, on_opened, task);
 }
 
 void
@@ -196,7 +243,8 @@ load (gpointer value, const char *filename, Load *job, gpointer source_tag, GAsy
 {
   GTask *task = task_new (value, filename, job, source_tag, callback, user_data);
   g_autoptr (GFile) file = g_file_new_for_path (filename);
-  g_file_read_async (file, G_PRIORITY_DEFAULT, nullptr, on_opened, task);
+  g_file_query_info_async (file, G_FILE_ATTRIBUTE_STANDARD_TYPE, G_FILE_QUERY_INFO_NONE, G_PRIORITY_DEFAULT, nullptr,
+                           on_looked_at, task);
 }
 
 void
@@ -204,6 +252,16 @@ close_and_commit (GTask *task, GInputStream *stream)
 {
   OnTaskContext scope (task);
   g_input_stream_close_async (stream, G_PRIORITY_DEFAULT, nullptr, on_input_closed, task);
+}
+
+GError *
+shrank (const char *filename, goffset read, goffset size)
+{
+  g_autofree char *name = g_filename_display_name (filename);
+  return g_error_new (G_IO_ERROR, G_IO_ERROR_PARTIAL_INPUT,
+                      "“%s” changed while it was read: it ended after %" G_GINT64_FORMAT " of its %" G_GINT64_FORMAT
+                      " bytes",
+                      name, gint64 (read), gint64 (size));
 }
 
 void

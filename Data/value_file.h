@@ -5,8 +5,9 @@
  * The file work that text and binary values share: the task of a load or a
  * save, whose source object is the value (so the task keeps the value alive
  * until it ends), the save through GIO's replace written in pieces, and the
- * frame of a load: open, hand the stream to the value family's reader,
- * close, and only then let the family put the result into the value.
+ * frame of a load: make sure the path is a regular file, open it, hand the
+ * stream to the value family's reader, close, and only then let the family
+ * put the result into the value.
  *
  * Everything runs through GIO's asynchronous calls on the thread-default
  * main context of the caller of load or save; the library adds no thread.
@@ -58,6 +59,10 @@ void save (gpointer value, const char *filename, GBytes *data, gpointer source_t
 /* The last steps of a load: close the stream, commit, succeed.  A close
  * error ends the task with that error and the value unchanged. */
 void close_and_commit (GTask *task, GInputStream *stream);
+
+/* The error of a load that read fewer bytes than the file held when it
+ * was opened: the file changed under it, and what was read is no copy. */
+GError *shrank (const char *filename, goffset read, goffset size);
 
 /* Ends the task with error (taken over) and drops the task reference. */
 void fail (GTask *task, GError *error);
