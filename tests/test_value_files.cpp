@@ -1,25 +1,31 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 /*
- * Text and binary value files that meet trouble: loads of what is no
- * regular file, and files that shrink while they are read.  Both families
- * go through every case: they share the file work, and a fault in it loses
- * either's data.
+ * Text and binary value files that meet trouble: saves that fail part-way
+ * in each layout a target can have, loads of what is no regular file, and
+ * files that shrink while they are read.  Both families go through every
+ * case: they share the file work, and a fault in it loses either's data.
  */
 
 #include "tests/files.h"
 
 #include <fcntl.h>
 #include <glib/gstdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using lmtest::Completion;
 using lmtest::Error;
 using lmtest::error_of;
+using lmtest::FileSizeLimit;
 using lmtest::on_done;
+using lmtest::Unwritable;
+using lmtest::Watch;
 
 namespace {
 
@@ -91,7 +97,7 @@ letters (size_t size)
 
 /* Every name a case may leave in its folder, removed in this order. */
 const std::vector<std::string> every_name = {
-    "target", "link", "fifo", "zero", "big",
+    "target", "twin", "link", "sub/real", "sub", "locked/target", "locked", "fifo", "zero", "big",
 };
 
 class ValueFiles : public lmtest::Files {
@@ -106,6 +112,12 @@ class ValueFiles : public lmtest::Files {
   Error save (const Family &family, gpointer value, const std::string &where)
   {
     return run (family.save, family.save_finish, G_OBJECT (value), where);
+  }
+
+  std::string link_target (const char *name)
+  {
+    g_autofree gchar *target = g_file_read_link (path (name).c_str (), nullptr);
+    return target ? target : "<no link>";
   }
 
   /* The position of the descriptor open on name, -1 while none is. */
@@ -130,6 +142,144 @@ ValueFiles::read_position (const std::string &name)
   if (fds)
     g_dir_close (fds);
   return position;
+}
+
+/* ---- saves ----------------------------------------------------------------- */
+
+/* Where a target lives, and what a save must keep of that layout: the
+ * caller saves to saved_as, which is real itself or a symbolic link to it. */
+struct Target {
+  const char *name;
+  const char *saved_as, *real;
+  const char *folder; /* made first when set */
+  bool twin;          /* real has a second hard link, "twin" */
+  /* Made to refuse writing, when set: a save that would succeed is then
+   * refused rather than risk the file or replace one it may not write. */
+  const char *unwritable;
+};
+
+const std::string old_contents = "previous contents, thirty byte";
+
+/* GIO rewrites in place a file with a second name, one reached through a
+ * symbolic link (here into another folder, where the new contents must be
+ * written beside the real file), and a writable file in a folder where no
+ * temporary file can be made.  A file that may not be written must stay
+ * so, even where a rename over it would be allowed. */
+const Target targets[] = {
+    {"plain", "target", "target", nullptr, false, nullptr},
+    {"hard_link", "target", "target", nullptr, true, nullptr},
+    {"symbolic_link", "link", "sub/real", "sub", false, nullptr},
+    {"unwritable_folder", "locked/target", "locked/target", "locked", false, "locked"},
+    {"unwritable_file", "target", "target", nullptr, false, "target"},
+};
+
+class SaveLayouts : public ValueFiles, public testing::WithParamInterface<std::tuple<const Family *, Target>> {};
+
+TEST_P (SaveLayouts, TheFileHoldsTheOldContentsOrTheNewNeverAMix)
+{
+  const Family &family = *std::get<0> (GetParam ());
+  const Target &target = std::get<1> (GetParam ());
+  if (target.folder) {
+    ASSERT_EQ (0, g_mkdir (path (target.folder).c_str (), 0755));
+  }
+  put (target.real, old_contents);
+  ASSERT_EQ (0, g_chmod (path (target.real).c_str (), 0640));
+  if (target.twin) {
+    ASSERT_EQ (0, link (path (target.real).c_str (), path ("twin").c_str ()));
+  }
+  if (std::string (target.saved_as) != target.real) {
+    ASSERT_EQ (0, symlink (target.real, path (target.saved_as).c_str ()));
+  }
+  std::optional<Unwritable> unwritable;
+  if (target.unwritable) {
+    unwritable.emplace (path (target.unwritable));
+    if (!unwritable->holds ())
+      GTEST_SKIP () << "nothing can be made unwritable here: a superuser without the immutable attribute";
+  }
+  auto mode = [&] {
+    GStatBuf status;
+    return g_stat (path (target.real).c_str (), &status) == 0 ? status.st_mode & 07777 : 0;
+  };
+  const unsigned old_mode = mode ();
+  auto keeps_the_layout = [&] {
+    if (target.twin) {
+      EXPECT_EQ (old_contents, contents ("twin"));
+    }
+    if (std::string (target.saved_as) != target.real) {
+      EXPECT_EQ (target.real, link_target (target.saved_as)) << "the link itself was replaced";
+    }
+    EXPECT_EQ (old_mode, mode ()) << "the file lost its permissions";
+  };
+  const std::string saved = letters (5000);
+
+  /* A write failing part-way, as on a full disk: the size limit lets the
+   * first 1,500 bytes through.  The caller drops its reference meanwhile;
+   * the task keeps the value until it ends. */
+  gpointer value = family.make (saved);
+  Watch watch (value);
+  Completion failed;
+  {
+    FileSizeLimit limit (1500);
+    if (!limit.active ()) {
+      g_object_unref (value);
+      GTEST_SKIP () << "the file size limit cannot be lowered here";
+    }
+    family.save (value, path (target.saved_as).c_str (), on_done, &failed);
+    g_object_unref (value);
+    wait (failed);
+  }
+  ASSERT_FALSE (watch.finalized ()) << "the task let the value go";
+  GError *error = nullptr;
+  family.save_finish (failed.source, failed.result, &error);
+  Error failure = error_of (error);
+  ASSERT_NE (nullptr, failure.get ()) << "a save that could not write everything succeeded";
+  EXPECT_EQ (G_IO_ERROR, failure->domain) << failure->message;
+  g_clear_object (&failed.result);
+  drain ();
+  EXPECT_TRUE (watch.finalized ());
+  EXPECT_EQ (old_contents, contents (target.real));
+  keeps_the_layout ();
+
+  /* With room to write: the whole new contents, or a refusal that leaves
+   * the file alone. */
+  value = family.make (saved);
+  Error outcome = save (family, value, path (target.saved_as));
+  g_object_unref (value);
+  if (target.unwritable) {
+    ASSERT_NE (nullptr, outcome.get ());
+    EXPECT_TRUE (g_error_matches (outcome.get (), G_IO_ERROR, G_IO_ERROR_PERMISSION_DENIED)) << outcome->message;
+    EXPECT_EQ (old_contents, contents (target.real));
+  } else {
+    EXPECT_EQ (nullptr, outcome.get ()) << outcome->message;
+    EXPECT_EQ (saved, contents (target.real));
+  }
+  /* A second hard link keeps the old contents: the new ones take the
+   * place of the name saved to. */
+  keeps_the_layout ();
+  /* The fixture fails the test if a temporary file was left anywhere. */
+}
+
+INSTANTIATE_TEST_SUITE_P (ValueFiles, SaveLayouts, testing::Combine (testing::ValuesIn (families), testing::ValuesIn (targets)),
+                          [] (const auto &info) {
+                            return std::string (std::get<0> (info.param)->name) + "_" + std::get<1> (info.param).name;
+                          });
+
+/* Links are followed as the system follows them: one that points nowhere
+ * makes its target, a loop of them is no file. */
+TEST_F (ValueFiles, SaveThroughALinkThatPointsNowhere)
+{
+  ASSERT_EQ (0, g_mkdir (path ("sub").c_str (), 0755));
+  ASSERT_EQ (0, symlink ("sub/real", path ("link").c_str ()));
+  ASSERT_EQ (0, symlink ("twin", path ("target").c_str ()));
+  ASSERT_EQ (0, symlink ("target", path ("twin").c_str ()));
+  g_autoptr (TavrelModelDataValueString) value = tavrel_model_data_value_string_new ("made through the link");
+  Error made = save (text_family, value, path ("link"));
+  EXPECT_EQ (nullptr, made.get ()) << made->message;
+  EXPECT_EQ ("made through the link", contents ("sub/real"));
+  EXPECT_EQ ("sub/real", link_target ("link"));
+  Error loop = save (text_family, value, path ("target"));
+  ASSERT_NE (nullptr, loop.get ());
+  EXPECT_TRUE (g_error_matches (loop.get (), G_IO_ERROR, G_IO_ERROR_TOO_MANY_LINKS)) << loop->message;
 }
 
 /* ---- loads ------------------------------------------------------------------ */
