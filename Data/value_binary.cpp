@@ -287,6 +287,11 @@ struct BinaryLoad : lm::file::Load {
       job.read_piece (task);
       return;
     }
+    /* The file ended before its size: it was cut while it was read. */
+    if (count == 0 && goffset (job.array->len) < job.size) {
+      lm::file::fail (task, lm::file::shrank (job.filename.get (), job.array->len, job.size));
+      return;
+    }
     lm::file::close_and_commit (task, job.stream.get ());
   }
 };

@@ -4,15 +4,30 @@
 /*
  * The file work that text and binary values share: the task of a load or a
  * save, whose source object is the value (so the task keeps the value alive
- * until it ends), the save through GIO's replace written in pieces, and the
- * frame of a load: open, hand the stream to the value family's reader,
- * close, and only then let the family put the result into the value.
+ * until it ends), the frame of a load: make sure the path is a regular
+ * file, open it, hand the stream to the value family's reader, close, and
+ * only then let the family put the result into the value; and the save,
+ * which never writes into the file it replaces.
  *
- * Everything runs through GIO's asynchronous calls on the thread-default
- * main context of the caller of load or save; the library adds no thread.
- * A task that ends always calls back from that context after the starting
- * call returned: every path reaches its end from a GIO callback, never from
- * within load or save themselves.
+ * A save writes the new contents, in pieces, into a file of its own beside
+ * the real target (every symbolic link on the way followed), flushes it to
+ * disk and renames it over the target.  Whatever fails before the rename,
+ * the temporary file is removed and the target is as it was; a folder
+ * where no temporary file can be made, a target that the caller may not
+ * write, or one whose owner could not be kept, is refused before anything
+ * is written.  GIO's replace would rewrite such targets in place (also a
+ * file with a second hard link, and one reached through a symbolic link),
+ * and a write failing half-way would then cost the previous contents.  A
+ * second hard link keeps the old contents: the new file takes the place of
+ * the name saved to.
+ *
+ * Everything runs on the thread-default main context of the caller of load
+ * or save, through GIO's asynchronous calls; the few blocking file-system
+ * calls of a save (resolving links, making the temporary file, flushing
+ * and renaming it) run in GLib's pool of worker threads, where GIO runs
+ * its own.  The library adds no thread.  A task that ends always calls back
+ * from that context after the starting call returned: every path reaches
+ * its end from a callback, never from within load or save themselves.
  */
 
 #include <gio/gio.h>
@@ -58,6 +73,10 @@ void save (gpointer value, const char *filename, GBytes *data, gpointer source_t
 /* The last steps of a load: close the stream, commit, succeed.  A close
  * error ends the task with that error and the value unchanged. */
 void close_and_commit (GTask *task, GInputStream *stream);
+
+/* The error of a load that read fewer bytes than the file held when it
+ * was opened: the file changed under it, and what was read is no copy. */
+GError *shrank (const char *filename, goffset read, goffset size);
 
 /* Ends the task with error (taken over) and drops the task reference. */
 void fail (GTask *task, GError *error);

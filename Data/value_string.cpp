@@ -104,6 +104,7 @@ namespace {
 struct TextLoad : lm::file::Load {
   lm::Ref<GDataInputStream> lines;
   GString *text = g_string_new ("");
+  goffset size = 0;
 
   ~TextLoad () override
   {
@@ -113,6 +114,16 @@ struct TextLoad : lm::file::Load {
 
   void read (GTask *task, GFileInputStream *stream) override
   {
+    /* The size as the system reports it, not by seeking to the end: files
+     * the kernel makes up refuse that, and read as text all the same (they
+     * report a size of 0, which any reading reaches). */
+    GError *error = nullptr;
+    g_autoptr (GFileInfo) info = g_file_input_stream_query_info (stream, G_FILE_ATTRIBUTE_STANDARD_SIZE, nullptr, &error);
+    if (!info) {
+      lm::file::fail (task, error);
+      return;
+    }
+    size = g_file_info_get_size (info);
     lines.take (g_data_input_stream_new (G_INPUT_STREAM (stream)));
     g_data_input_stream_set_newline_type (lines.get (), G_DATA_STREAM_NEWLINE_TYPE_LF);
     read_line (task);
@@ -140,6 +151,13 @@ struct TextLoad : lm::file::Load {
       return;
     }
     if (!line) {
+      /* All the file's bytes have passed through the line reader by now. */
+      GInputStream *file = g_filter_input_stream_get_base_stream (G_FILTER_INPUT_STREAM (job.lines.get ()));
+      goffset read = g_seekable_tell (G_SEEKABLE (file));
+      if (read < job.size) {
+        lm::file::fail (task, lm::file::shrank (job.filename.get (), read, job.size));
+        return;
+      }
       lm::file::close_and_commit (task, G_INPUT_STREAM (job.lines.get ()));
       return;
     }

@@ -1,8 +1,13 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 #include "tests/files.h"
 
+#include <fcntl.h>
 #include <glib/gstdio.h>
+#include <linux/fs.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -166,6 +171,61 @@ FileSizeLimit::~FileSizeLimit ()
 {
   setrlimit (RLIMIT_FSIZE, &saved_);
   signal (SIGXFSZ, previous_handler_);
+}
+
+namespace {
+
+/* Sets or clears the immutable attribute; false where the file system or
+ * the process's capabilities refuse it. */
+bool
+set_immutable (const std::string &path, bool immutable)
+{
+  int fd = g_open (path.c_str (), O_RDONLY | O_CLOEXEC, 0);
+  if (fd < 0)
+    return false;
+  int flags = 0;
+  bool done = ioctl (fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (done) {
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = ioctl (fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  close (fd);
+  return done;
+}
+
+}  // namespace
+
+Unwritable::Unwritable (std::string path) : path_ (std::move (path))
+{
+  GStatBuf status;
+  if (g_stat (path_.c_str (), &status) != 0)
+    return;
+  mode_ = status.st_mode & 07777;
+  folder_ = S_ISDIR (status.st_mode);
+  g_chmod (path_.c_str (), mode_ & ~0222);
+  if (geteuid () == 0)
+    immutable_ = set_immutable (path_, true);
+}
+
+Unwritable::~Unwritable ()
+{
+  if (immutable_)
+    set_immutable (path_, false);
+  if (mode_)
+    g_chmod (path_.c_str (), mode_);
+}
+
+bool
+Unwritable::holds () const
+{
+  std::string probe = folder_ ? path_ + "/probe" : path_;
+  int fd = g_open (probe.c_str (), folder_ ? O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC : O_WRONLY | O_CLOEXEC, 0600);
+  if (fd < 0)
+    return true;
+  close (fd);
+  if (folder_)
+    g_remove (probe.c_str ());
+  return false;
 }
 
 }  // namespace lmtest

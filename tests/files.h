@@ -5,10 +5,12 @@
  * Support for the suites of values kept in files: a fixture with a folder
  * and a main context of the test's own, what a task handed its callback
  * and the error its _finish reported, an output stream that records and
- * limits what it is asked to write, and a lowered file size limit.
+ * limits what it is asked to write, a lowered file size limit, and files
+ * and folders that refuse writing.
  */
 
 #include <sys/resource.h>
+#include <sys/types.h>
 
 #include <memory>
 #include <optional>
@@ -130,6 +132,28 @@ class FileSizeLimit {
   rlimit saved_{};
   void (*previous_handler_) (int) = nullptr;
   bool active_ = false;
+};
+
+/* Makes a file refuse writing, or a folder refuse new files while the
+ * files in it stay writable, and undoes that however the test ends.
+ * Permissions do not stop a superuser, so for one the file or folder is
+ * also made immutable, where the file system and the process's
+ * capabilities allow it. */
+class Unwritable {
+ public:
+  explicit Unwritable (std::string path);
+  Unwritable (const Unwritable &) = delete;
+  Unwritable &operator= (const Unwritable &) = delete;
+  ~Unwritable ();
+  /* Whether writing the file, or making a file in the folder, now fails:
+   * tried for real. */
+  bool holds () const;
+
+ private:
+  std::string path_;
+  mode_t mode_ = 0;
+  bool folder_ = false;
+  bool immutable_ = false;
 };
 
 }  // namespace lmtest
