@@ -2,7 +2,8 @@
 /*
  * A tour of libmodel along the road data takes through a database client:
  * cell values made and rendered, rows filled, cloned and versioned, and a
- * catalogue described and carried through JSON.
+ * catalogue described and carried through JSON, and two versions of each
+ * compared.
  */
 
 #include <stdio.h>
@@ -36,6 +37,7 @@ main (void)
   tour_settings ();
   tour_text ();
   tour_catalogue ();
+  tour_patcher ();
   printf ("\ntour complete\n");
   return 0;
 }

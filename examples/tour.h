@@ -20,3 +20,4 @@ void tour_tables (void);
 void tour_settings (void);
 void tour_text (void);
 void tour_catalogue (void);
+void tour_patcher (void);
