@@ -147,6 +147,31 @@ instantiate (GType type)
     return self;                                                                                          \
   }
 
+/* Named constructors that take one more text after the names (a check's
+ * condition, a trigger's body), stored in the class's own field:
+ *   LM_META_NAMED_CONSTRUCTORS_WITH (prefix, Type, TYPE, with_body, body, body) */
+#define LM_META_NAMED_CONSTRUCTORS_WITH(prefix, Type, TYPE, suffix, extra, field)                        \
+  extern "C" Type *prefix##_new_##suffix (const gchar *database, const gchar *schema, const gchar *name,  \
+                                          const gchar *extra) noexcept                                    \
+  {                                                                                                        \
+    LM_META_CHECK_NAMES ();                                                                                \
+    LM_RETURN_VAL_IF_FAIL (extra != NULL, NULL);                                                           \
+    return prefix##_construct_##suffix (TYPE, database, schema, name, extra);                             \
+  }                                                                                                        \
+  extern "C" Type *prefix##_construct_##suffix (GType object_type, const gchar *database,                 \
+                                                const gchar *schema, const gchar *name,                   \
+                                                const gchar *extra) noexcept                              \
+  {                                                                                                        \
+    LM_META_CHECK_NAMES ();                                                                                \
+    LM_RETURN_VAL_IF_FAIL (extra != NULL, NULL);                                                           \
+    LM_RETURN_VAL_IF_FAIL_TEXT (g_type_is_a (object_type, TYPE), "g_type_is_a (object_type, " #TYPE ")",   \
+                                NULL);                                                                     \
+    auto *self = lm::meta::instantiate<Type> (object_type);                                                \
+    lm::assign<&P::field> (self, extra);                                                                   \
+    lm::meta::set_names (self, database, schema, name);                                                    \
+    return self;                                                                                           \
+  }
+
 /* The kind a class reports, for class init:
  *   LM_META_CHARACTER (klass, COLUMN); */
 #define LM_META_CHARACTER(klass, KIND)                                                          \

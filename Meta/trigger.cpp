@@ -65,32 +65,8 @@ tavrel_model_meta_meta_trigger_class_init (TavrelModelMetaMetaTriggerClass *klas
 LM_META_CONSTRUCTORS (tavrel_model_meta_meta_trigger, TavrelModelMetaMetaTrigger, TAVREL_MODEL_META_TYPE_META_TRIGGER)
 LM_META_NAMED_CONSTRUCTORS (tavrel_model_meta_meta_trigger, TavrelModelMetaMetaTrigger, TAVREL_MODEL_META_TYPE_META_TRIGGER)
 
-#define CHECK_BODY()           \
-  LM_META_CHECK_NAMES ();      \
-  LM_RETURN_VAL_IF_FAIL (body != NULL, NULL)
-
-extern "C" TavrelModelMetaMetaTrigger *
-tavrel_model_meta_meta_trigger_new_with_body (const gchar *database, const gchar *schema, const gchar *name,
-                                              const gchar *body) noexcept
-{
-  CHECK_BODY ();
-  return tavrel_model_meta_meta_trigger_construct_with_body (TAVREL_MODEL_META_TYPE_META_TRIGGER, database, schema,
-                                                             name, body);
-}
-
-extern "C" TavrelModelMetaMetaTrigger *
-tavrel_model_meta_meta_trigger_construct_with_body (GType object_type, const gchar *database, const gchar *schema,
-                                                    const gchar *name, const gchar *body) noexcept
-{
-  CHECK_BODY ();
-  LM_META_CHECK_TYPE (TAVREL_MODEL_META_TYPE_META_TRIGGER);
-  auto *self = lm::meta::instantiate<TavrelModelMetaMetaTrigger> (object_type);
-  lm::meta::set_names (self, database, schema, name);
-  lm::assign<&P::body> (self, body);
-  return self;
-}
-
-#undef CHECK_BODY
+LM_META_NAMED_CONSTRUCTORS_WITH (tavrel_model_meta_meta_trigger, TavrelModelMetaMetaTrigger, TAVREL_MODEL_META_TYPE_META_TRIGGER,
+                                 with_body, body, body)
 
 #define SELF tavrel_model_meta_meta_trigger, TavrelModelMetaMetaTrigger, TAVREL_MODEL_META_IS_META_TRIGGER
 LM_ACCESSORS (SELF, kind, const gchar *, NULL)

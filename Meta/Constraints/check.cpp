@@ -35,32 +35,8 @@ tavrel_model_meta_meta_check_class_init (TavrelModelMetaMetaCheckClass *klass)
 LM_META_CONSTRUCTORS (tavrel_model_meta_meta_check, TavrelModelMetaMetaCheck, TAVREL_MODEL_META_TYPE_META_CHECK)
 
 /* Unlike the other constraints, a check takes its condition with its names. */
-#define CHECK_NAMES()          \
-  LM_META_CHECK_NAMES ();      \
-  LM_RETURN_VAL_IF_FAIL (expr != NULL, NULL)
-
-extern "C" TavrelModelMetaMetaCheck *
-tavrel_model_meta_meta_check_new_with_names (const gchar *database, const gchar *schema, const gchar *name,
-                                             const gchar *expr) noexcept
-{
-  CHECK_NAMES ();
-  return tavrel_model_meta_meta_check_construct_with_names (TAVREL_MODEL_META_TYPE_META_CHECK, database, schema,
-                                                            name, expr);
-}
-
-extern "C" TavrelModelMetaMetaCheck *
-tavrel_model_meta_meta_check_construct_with_names (GType object_type, const gchar *database, const gchar *schema,
-                                                   const gchar *name, const gchar *expr) noexcept
-{
-  CHECK_NAMES ();
-  LM_META_CHECK_TYPE (TAVREL_MODEL_META_TYPE_META_CHECK);
-  auto *self = lm::meta::instantiate<TavrelModelMetaMetaCheck> (object_type);
-  lm::assign<&P::check> (self, expr);
-  lm::meta::set_names (self, database, schema, name);
-  return self;
-}
-
-#undef CHECK_NAMES
+LM_META_NAMED_CONSTRUCTORS_WITH (tavrel_model_meta_meta_check, TavrelModelMetaMetaCheck, TAVREL_MODEL_META_TYPE_META_CHECK,
+                                 with_names, expr, check)
 
 #define SELF tavrel_model_meta_meta_check, TavrelModelMetaMetaCheck, TAVREL_MODEL_META_IS_META_CHECK
 LM_ACCESSORS (SELF, enforced, gboolean, FALSE)
