@@ -543,6 +543,38 @@ lists_identical (GeeArrayList *a, GeeArrayList *b, bool (*same) (gpointer, gpoin
   return true;
 }
 
+/* A table's rows through its list model: asking for the row list would
+ * make one where the table keeps its rows otherwise.  The table keeps its
+ * reference, so a row may be borrowed. */
+gint
+row_count (TavrelModelDataTableModel *table)
+{
+  return gint (g_list_model_get_n_items (G_LIST_MODEL (table)));
+}
+
+TavrelModelDataRowModel *
+row_at (TavrelModelDataTableModel *table, gint position)
+{
+  gpointer row = g_list_model_get_item (G_LIST_MODEL (table), guint (position));
+  if (row)
+    g_object_unref (row);
+  return static_cast<TavrelModelDataRowModel *> (row);
+}
+
+bool
+rows_of_tables_identical (TavrelModelDataTableModel *source, TavrelModelDataTableModel *target)
+{
+  gint n = row_count (source);
+  if (n != row_count (target))
+    return false;
+  for (gint i = 0; i < n; i++) {
+    TavrelModelDataRowModel *a = row_at (source, i), *b = row_at (target, i);
+    if (!a || !b ? a != b : !rows_identical (a, b))
+      return false;
+  }
+  return true;
+}
+
 bool
 tables_identical (TavrelModelDataTableModel *source, TavrelModelDataTableModel *target)
 {
@@ -553,10 +585,7 @@ tables_identical (TavrelModelDataTableModel *source, TavrelModelDataTableModel *
          lists_identical (tavrel_model_data_table_model_get_columns (source),
                           tavrel_model_data_table_model_get_columns (target),
                           [] (gpointer x, gpointer y) { return !objects_differ (G_OBJECT (x), G_OBJECT (y)); }) &&
-         lists_identical (tavrel_model_data_table_model_get_rows (source), tavrel_model_data_table_model_get_rows (target),
-                          [] (gpointer x, gpointer y) {
-                            return rows_identical (TAVREL_MODEL_DATA_ROW_MODEL (x), TAVREL_MODEL_DATA_ROW_MODEL (y));
-                          });
+         rows_of_tables_identical (source, target);
 }
 
 /* The changed pairs of a row, its target values tagged; rows are paired
@@ -577,6 +606,50 @@ patched_row (TavrelModelDataRowModel *source, TavrelModelDataRowModel *target)
     lm::append (values, b);
   }
   return patched;
+}
+
+TavrelModelDataRowModel *
+versioned (TavrelModelDataRowModel *row, Version version)
+{
+  tavrel_model_data_row_model_set_version (row, version);
+  return row;
+}
+
+/* A row of the keyed comparison that only one side has: its values shared,
+ * tagged when they are the target's. */
+TavrelModelDataRowModel *
+lone_row (TavrelModelDataRowModel *row, Version version)
+{
+  TavrelModelDataRowModel *lone = tavrel_model_data_row_model_new ();
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (lone);
+  for (gint i = 0, n = value_count (row); i < n; i++) {
+    g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_row_model_get_value_at (row, i);
+    if (value && version == INSERT)
+      g_object_set_data (G_OBJECT (value), "VERSION", GUINT_TO_POINTER (guint (version)));
+    lm::append (values, value);
+  }
+  return versioned (lone, version);
+}
+
+/* The texts of a row's key values, each marked by its length so that no
+ * two different sets of texts read alike; a value the row lacks, or a
+ * null slot, has a mark of its own. */
+std::string
+key_of (TavrelModelDataRowModel *row, const gint *keys, gint n_keys)
+{
+  std::string key;
+  for (gint k = 0; k < n_keys; k++) {
+    g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_row_model_get_value_at (row, keys[k]);
+    g_autofree gchar *text = value ? tavrel_model_data_value_object_to_string (value) : nullptr;
+    if (!text) {
+      key += '-';
+      continue;
+    }
+    key += std::to_string (strlen (text));
+    key += ':';
+    key += text;
+  }
+  return key;
 }
 
 template <class T>
@@ -668,16 +741,61 @@ tavrel_model_transform_patcher_diff_data_table (TavrelModelTransformPatcher *sel
   }
   TavrelModelDataTableModel *table = tavrel_model_data_table_model_new ();
   GeeArrayList *rows = tavrel_model_data_table_model_get_rows (table);
-  GeeArrayList *from = tavrel_model_data_table_model_get_rows (source);
-  GeeArrayList *to = tavrel_model_data_table_model_get_rows (target);
-  for (gint i = 0, n = MIN (lm::size (from), lm::size (to)); i < n; i++) {
-    auto *a = static_cast<TavrelModelDataRowModel *> (lm::at (from, i));
-    auto *b = static_cast<TavrelModelDataRowModel *> (lm::at (to, i));
-    if (!a || !b || rows_identical (a, b))
+  for (gint i = 0, n = MIN (row_count (source), row_count (target)); i < n; i++) {
+    TavrelModelDataRowModel *a = row_at (source, i), *b = row_at (target, i);
+    if (a && b && !rows_identical (a, b))
+      lm::append_take (rows, versioned (patched_row (a, b), UPDATE));
+  }
+  hand_over (patched, table);
+  return UPDATE;
+}
+
+extern "C" TavrelModelTransformDataVersion
+tavrel_model_transform_patcher_diff_data_table_by_key (TavrelModelTransformPatcher *self,
+                                                       TavrelModelDataTableModel *source,
+                                                       TavrelModelDataTableModel *target, const gint *keys,
+                                                       gint n_keys, TavrelModelDataTableModel **patched) noexcept
+{
+  DATA_CHECKED (TAVREL_MODEL_DATA_IS_TABLE_MODEL);
+  LM_RETURN_VAL_IF_FAIL (keys != NULL, INITIAL);
+  LM_RETURN_VAL_IF_FAIL (n_keys > 0, INITIAL);
+  for (gint k = 0; k < n_keys; k++)
+    LM_RETURN_VAL_IF_FAIL_TEXT (keys[k] >= 0, "keys[k] >= 0", INITIAL);
+
+  /* Target rows by key, each key's rows in order. */
+  std::unordered_map<std::string, std::deque<gint>> by_key;
+  gint n_target = row_count (target);
+  for (gint j = 0; j < n_target; j++)
+    if (TavrelModelDataRowModel *row = row_at (target, j))
+      by_key[key_of (row, keys, n_keys)].push_back (j);
+
+  TavrelModelDataTableModel *table = tavrel_model_data_table_model_new ();
+  GeeArrayList *rows = tavrel_model_data_table_model_get_rows (table);
+  std::vector<bool> paired (gsize (n_target), false);
+  for (gint i = 0, n = row_count (source); i < n; i++) {
+    TavrelModelDataRowModel *a = row_at (source, i);
+    if (!a)
       continue;
-    TavrelModelDataRowModel *row = patched_row (a, b);
-    tavrel_model_data_row_model_set_version (row, UPDATE);
-    lm::append_take (rows, row);
+    auto found = by_key.find (key_of (a, keys, n_keys));
+    if (found == by_key.end () || found->second.empty ()) {
+      lm::append_take (rows, lone_row (a, DELETE));
+      continue;
+    }
+    gint j = found->second.front ();
+    found->second.pop_front ();
+    paired[gsize (j)] = true;
+    TavrelModelDataRowModel *b = row_at (target, j);
+    if (!rows_identical (a, b))
+      lm::append_take (rows, versioned (patched_row (a, b), UPDATE));
+  }
+  for (gint j = 0; j < n_target; j++)
+    if (TavrelModelDataRowModel *b = row_at (target, j); b && !paired[gsize (j)])
+      lm::append_take (rows, lone_row (b, INSERT));
+
+  if (lm::size (rows) == 0) {
+    g_object_unref (table);
+    hand_over<TavrelModelDataTableModel> (patched, nullptr);
+    return IDENTICAL;
   }
   hand_over (patched, table);
   return UPDATE;

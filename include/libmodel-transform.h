@@ -36,6 +36,16 @@ TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_
 TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_diff_model (TavrelModelTransformPatcher *self, TavrelModelMetaMetaObject *object_source, TavrelModelMetaMetaObject *object_target) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_diff_data_row (TavrelModelTransformPatcher *self, TavrelModelDataRowModel *source, TavrelModelDataRowModel *target, TavrelModelDataRowModel **patched) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_diff_data_table (TavrelModelTransformPatcher *self, TavrelModelDataTableModel *source, TavrelModelDataTableModel *target, TavrelModelDataTableModel **patched) TAVREL_MODEL_NOEXCEPT;
+/* An addition for comparing the rows of one table as stored at two times:
+ * rows pair by the texts of their values at the n_keys positions keys,
+ * not by position, so an inserted, deleted or moved row does not shift
+ * the rows after it.  The patched table holds, in the source's order, the
+ * changed pairs (UPDATE, the target's values tagged "VERSION" as
+ * diff_data_row tags them) and the source rows the target lacks (DELETE,
+ * the source's values untagged), then, in the target's order, the target
+ * rows the source lacks (INSERT, values tagged INSERT).  Rows with equal
+ * keys pair in order. */
+TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_diff_data_table_by_key (TavrelModelTransformPatcher *self, TavrelModelDataTableModel *source, TavrelModelDataTableModel *target, const gint *keys, gint n_keys, TavrelModelDataTableModel **patched) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_diff_data_set (TavrelModelTransformPatcher *self, TavrelModelDataDataSetModel *source, TavrelModelDataDataSetModel *target, TavrelModelDataDataSetModel **patched) TAVREL_MODEL_NOEXCEPT;
 
 G_END_DECLS

@@ -415,3 +415,46 @@ TEST_F (Patcher, BadArgumentsAreRefusedWithInitial)
   tavrel_model_data_column_model_set_title (c2, "Id");
   EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE, tavrel_model_transform_patcher_diff_object (patcher, G_OBJECT (c1), G_OBJECT (c2)));
 }
+
+/* Rows paired by key: moved rows and rows of a repeated key pair in order;
+ * the patched table lists changed and deleted rows in the source's order,
+ * then the inserted ones. */
+TEST_F (Patcher, TablesComparedByKey)
+{
+  auto table_of = [] (std::initializer_list<std::pair<const char *, const char *>> rows) {
+    TavrelModelDataTableModel *t = tavrel_model_data_table_model_new ();
+    for (auto [key, text] : rows) {
+      g_autoptr (TavrelModelDataRowModel) r = row ({tavrel_model_data_value_string_new (key), tavrel_model_data_value_string_new (text)});
+      tavrel_model_data_table_model_append (t, r);
+    }
+    return t;
+  };
+  g_autoptr (TavrelModelDataTableModel) source = table_of ({{"k1", "a"}, {"k2", "b"}, {"k3", "c"}, {"k3", "d"}, {"k5", "f"}});
+  g_autoptr (TavrelModelDataTableModel) target = table_of ({{"k3", "c"}, {"k1", "a2"}, {"k4", "e"}, {"k3", "d"}, {"k5", "f"}});
+  const gint keys[] = {0};
+  TavrelModelDataTableModel *patched = nullptr;
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE,
+             tavrel_model_transform_patcher_diff_data_table_by_key (patcher, source, target, keys, 1, &patched));
+  ASSERT_NE (nullptr, patched);
+  std::vector<std::string> seen;
+  for (guint i = 0; i < g_list_model_get_n_items (G_LIST_MODEL (patched)); i++) {
+    g_autoptr (TavrelModelDataRowModel) r = TAVREL_MODEL_DATA_ROW_MODEL (g_list_model_get_item (G_LIST_MODEL (patched), i));
+    g_autoptr (TavrelModelDataValueObject) key = tavrel_model_data_row_model_get_value_at (r, 0);
+    g_autoptr (TavrelModelDataValueObject) text = tavrel_model_data_row_model_get_value_at (r, 1);
+    seen.push_back (take_string (tavrel_model_transform_data_version_to_string (tavrel_model_data_row_model_get_version (r))) + " " +
+                    lmtest::render (key) + " " + lmtest::render (text) + " " + std::to_string (tag (r, 1)));
+  }
+  EXPECT_EQ ((std::vector<std::string>{"UPDATE k1 a2 8", "DELETE k2 b 0", "INSERT k4 e 4"}), seen);
+  g_clear_object (&patched);
+
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_IDENTICAL,
+             tavrel_model_transform_patcher_diff_data_table_by_key (patcher, source, source, keys, 1, &patched));
+  EXPECT_EQ (nullptr, patched);
+  const gint negative[] = {0, -1};
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL,
+             tavrel_model_transform_patcher_diff_data_table_by_key (patcher, source, target, negative, 2, nullptr));
+  expect_critical (lmtest::critical_text ("tavrel_model_transform_patcher_diff_data_table_by_key", "keys[k] >= 0"));
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL,
+             tavrel_model_transform_patcher_diff_data_table_by_key (patcher, source, target, keys, 0, nullptr));
+  expect_critical (lmtest::critical_text ("tavrel_model_transform_patcher_diff_data_table_by_key", "n_keys > 0"));
+}
