@@ -12,11 +12,13 @@
 
 namespace lm {
 
-/* An owned, nullable UTF-8 string; null and "" are distinct. */
+/* An owned, nullable UTF-8 string; null and "" are distinct.  Every ""
+ * is one shared, never freed text: catalogue objects start with up to
+ * twenty empty strings each, and most of them stay empty. */
 class String {
  public:
   String () noexcept = default;
-  explicit String (const char *text) : text_ (g_strdup (text)) {}
+  explicit String (const char *text) : text_ (copy (text)) {}
   String (const String &) = delete;
   String &operator= (const String &) = delete;
   String (String &&other) noexcept : text_ (std::exchange (other.text_, nullptr)) {}
@@ -25,7 +27,7 @@ class String {
     std::swap (text_, other.text_);
     return *this;
   }
-  ~String () { g_free (text_); }
+  ~String () { release (text_); }
 
   const char *get () const noexcept { return text_; }
   bool is_null () const noexcept { return text_ == nullptr; }
@@ -34,9 +36,9 @@ class String {
   /* Stores a copy; the argument may point into the current text. */
   void set (const char *text)
   {
-    char *copy = g_strdup (text);
-    g_free (text_);
-    text_ = copy;
+    char *copied = copy (text);
+    release (text_);
+    text_ = copied;
   }
 
   /* Stores a copy only when the text differs; reports whether it did. */
@@ -51,13 +53,30 @@ class String {
   /* Adopts an allocated string without copying it. */
   void take (char *text) noexcept
   {
-    g_free (text_);
+    release (text_);
     text_ = text;
   }
 
-  char *steal () noexcept { return std::exchange (text_, nullptr); }
+  /* The text for the caller to free. */
+  char *steal () noexcept
+  {
+    char *text = std::exchange (text_, nullptr);
+    return text == empty () ? g_strdup ("") : text;
+  }
 
  private:
+  static char *empty () noexcept
+  {
+    static char text[1] = "";
+    return text;
+  }
+  static char *copy (const char *text) { return text && !*text ? empty () : g_strdup (text); }
+  static void release (char *text) noexcept
+  {
+    if (text != empty ())
+      g_free (text);
+  }
+
   char *text_ = nullptr;
 };
 
