@@ -359,6 +359,15 @@ TEST_F (Patcher, RowsTablesAndDataSets)
   EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_IDENTICAL, tavrel_model_transform_patcher_diff_data_table (patcher, before, before, nullptr));
   g_clear_object (&table);
 
+  /* A target that runs short: the rows it lacks count as changed, and
+   * only the rows it has are read. */
+  g_autoptr (TavrelModelDataTableModel) shorter = tavrel_model_data_table_model_new_with_sql ("select * from shop.sales");
+  g_autoptr (TavrelModelDataRowModel) only = make (true);
+  tavrel_model_data_table_model_append (shorter, only);
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE, tavrel_model_transform_patcher_diff_data_table (patcher, before, shorter, &table));
+  EXPECT_EQ (1, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (tavrel_model_data_table_model_get_rows (table))));
+  g_clear_object (&table);
+
   /* A data set of one table changed and one not. */
   g_autoptr (TavrelModelDataDataSetModel) set1 = tavrel_model_data_data_set_model_new ();
   g_autoptr (TavrelModelDataDataSetModel) set2 = tavrel_model_data_data_set_model_new ();
