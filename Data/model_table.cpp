@@ -9,6 +9,7 @@
  * announce it once the list is in its new state.
  */
 
+#include "Data/model_row.h"
 #include "include/libmodel.h"
 #include "Support/check.h"
 #include "Support/gee.h"
@@ -322,7 +323,10 @@ tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gin
   if (row < 0 || row >= lm::size (rows))
     return nullptr;
   TavrelModelDataRowModel *entry = row_at (rows, row);
-  return entry ? tavrel_model_data_row_model_get_value_at (entry, col) : nullptr;
+  if (!entry || col < 0 || col >= lm::row::size (entry))
+    return nullptr;
+  TavrelModelDataValueObject *value = lm::row::at (entry, col);
+  return value ? TAVREL_MODEL_DATA_VALUE_OBJECT (g_object_ref (value)) : nullptr;
 }
 
 extern "C" void
@@ -337,28 +341,29 @@ tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gin
   LM_RETURN_IF_FAIL_TEXT (0 <= row && row < lm::size (rows), "0 <= row && row < m_rows.size");
   TavrelModelDataRowModel *entry = row_at (rows, row);
   /* A null entry, put there through get_rows, has no cells at all. */
-  GeeArrayList *values = entry ? tavrel_model_data_row_model_get_values (entry) : nullptr;
-  LM_RETURN_IF_FAIL_TEXT (0 <= col && col < (values ? lm::size (values) : 0),
+  LM_RETURN_IF_FAIL_TEXT (0 <= col && col < (entry ? lm::row::size (entry) : 0),
                           "0 <= col && col < m_rows[row].values.size");
-  gee_abstract_list_set (GEE_ABSTRACT_LIST (values), col, value);
+  lm::row::replace (entry, col, value);
+}
+
+/* A null entry, put there through get_columns, describes nothing: its
+ * cells are values of unknown kind, so positions stay aligned. */
+static inline TavrelModelDataDataType
+kind_of (GeeArrayList *columns, gint position)
+{
+  auto *column = static_cast<TavrelModelDataColumnModel *> (lm::at (columns, position));
+  return column ? tavrel_model_data_column_model_get_data_type (column) : TAVREL_MODEL_DATA_DATA_TYPE_UNKNOWN;
 }
 
 extern "C" TavrelModelDataRowModel *
 tavrel_model_data_table_model_new_row (TavrelModelDataTableModel *self) noexcept
 {
   CHECK_SELF (NULL);
-  TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
-  tavrel_model_data_row_model_set_version (row, TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT);
   GeeArrayList *columns = lm::priv (self)->columns.get ();
-  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
-  for (gint i = 0; i < lm::size (columns); i++) {
-    auto *column = static_cast<TavrelModelDataColumnModel *> (lm::at (columns, i));
-    /* A null entry, put there through get_columns, describes nothing: its
-     * cell is a value of unknown kind, so positions stay aligned. */
-    TavrelModelDataDataType kind =
-        column ? tavrel_model_data_column_model_get_data_type (column) : TAVREL_MODEL_DATA_DATA_TYPE_UNKNOWN;
-    lm::append_take (values, tavrel_model_data_ivalue_factory (kind, nullptr));
-  }
+  gint n = lm::size (columns);
+  TavrelModelDataRowModel *row = lm::row::make (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT, n);
+  for (gint i = 0; i < n; i++)
+    lm::row::append_take (row, tavrel_model_data_ivalue_factory (kind_of (columns, i), nullptr));
   return row;
 }
 
