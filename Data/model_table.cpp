@@ -391,6 +391,29 @@ tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelMod
   return add_row (self, lm::size (table_rows (self)), row);
 }
 
+/* A driver's row: one value per column, made by the factory from the
+ * cell's text by the column's kind, where a null text is the database
+ * NULL.  The row is new, so its position is where it is put. */
+extern "C" gint
+tavrel_model_data_table_model_append_texts (TavrelModelDataTableModel *self, const gchar *const *texts,
+                                            gint n_texts) noexcept
+{
+  CHECK_SELF (-1);
+  LM_RETURN_VAL_IF_FAIL (texts != NULL || n_texts <= 0, -1);
+  GeeArrayList *columns = lm::priv (self)->columns.get ();
+  gint n = lm::size (columns);
+  LM_RETURN_VAL_IF_FAIL_TEXT (n > 0, "m_columns.size > 0", -1);
+  LM_RETURN_VAL_IF_FAIL_TEXT (n_texts == n, "n_texts == m_columns.size", -1);
+  TavrelModelDataRowModel *row = lm::row::make (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL, n);
+  for (gint i = 0; i < n; i++)
+    lm::row::append_take (row, texts[i] ? tavrel_model_data_ivalue_factory (kind_of (columns, i), texts[i])
+                                        : reinterpret_cast<TavrelModelDataIValue *> (tavrel_model_data_value_null_new ()));
+  gint position = lm::size (table_rows (self));
+  insert_row (self, position, row);
+  g_object_unref (row);
+  return position;
+}
+
 extern "C" gint
 tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint position,
                                       TavrelModelDataRowModel *row) noexcept

@@ -897,3 +897,115 @@ TEST_F (Tables, ReleasingATableReleasesItsRowsAndColumns)
   g_object_unref (taken);
   EXPECT_TRUE (kept_watch.finalized ());
 }
+
+/* A driver's row from its cell texts: the factory's values by the columns'
+ * kinds, a null text the database NULL, appended and announced as append
+ * does, at version INITIAL. */
+TEST_F (Tables, AppendTextsBuildsARowFromCellTexts)
+{
+  lmtest::SavedZone zone;
+  lmtest::use_zone ("UTC");
+  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING,
+                                           TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, TAVREL_MODEL_DATA_DATA_TYPE_TIMESTAMP,
+                                           TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN};
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 5);
+  add (table, {1});
+  Mirror mirror (table);
+
+  const gchar *const first[] = {"12345", "hello world", "3.25", "2024-03-05 14:07:09", "true"};
+  EXPECT_EQ (1, tavrel_model_data_table_model_append_texts (table, first, 5));
+  const gchar *const second[] = {"(Null)", nullptr, "-0.5e3", "not a time", "TRUE"};
+  EXPECT_EQ (2, tavrel_model_data_table_model_append_texts (table, second, 5));
+  EXPECT_EQ ((std::vector<Change>{{1, 0, 1}, {2, 0, 1}}), mirror.take_changes ());
+  mirror.expect_matches ("appending texts");
+
+  for (gint col = 0; col < 5; col++) {
+    for (gint row : {1, 2}) {
+      const char *text = (row == 1 ? first : second)[col];
+      g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_table_model_get_value_at (table, col, row);
+      g_autoptr (TavrelModelDataIValue) expected =
+          tavrel_model_data_ivalue_factory (kinds[col], text ? text : "(Null)");
+      ASSERT_NE (nullptr, value);
+      EXPECT_EQ (G_OBJECT_TYPE (expected), G_OBJECT_TYPE (value)) << col << ", " << row;
+      EXPECT_EQ (lmtest::render (expected), lmtest::render (value)) << col << ", " << row;
+    }
+  }
+  g_autoptr (TavrelModelDataValueObject) null_cell = tavrel_model_data_table_model_get_value_at (table, 1, 2);
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_NULL, G_OBJECT_TYPE (null_cell))
+      << "a null text is the database NULL, not the kind's default";
+  EXPECT_EQ (INITIAL, version_at (table, 1));
+  EXPECT_EQ (INITIAL, version_at (table, 2));
+
+  /* The row is a row like any other: its list holds the values, and what
+   * is added to it is seen by the table. */
+  TavrelModelDataRowModel *row = row_borrowed (table, 1);
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
+  ASSERT_EQ (5, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (values)));
+  g_autoptr (TavrelModelDataValueError) extra = tavrel_model_data_value_error_new (6, "extra");
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), extra);
+  EXPECT_EQ ("6:extra", text_at (table, 5, 1));
+  tavrel_model_data_table_model_set_value_at (table, 0, 2, TAVREL_MODEL_DATA_VALUE_OBJECT (extra));
+  EXPECT_EQ ("6:extra", text_at (table, 0, 2));
+
+  /* Columns put in through the list count, a null entry as a value of
+   * unknown kind. */
+  g_autoptr (TavrelModelDataTableModel) listed = tavrel_model_data_table_model_new ();
+  GeeArrayList *columns = tavrel_model_data_table_model_get_columns (listed);
+  g_autoptr (TavrelModelDataColumnModel) number = tavrel_model_data_column_model_new_full ("n", TAVREL_MODEL_DATA_DATA_TYPE_INT64);
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), number);
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), nullptr);
+  const gchar *const pair[] = {"0x10", "<a/>"};
+  EXPECT_EQ (0, tavrel_model_data_table_model_append_texts (listed, pair, 2));
+  EXPECT_EQ ("16", text_at (listed, 0, 0));
+  g_autoptr (TavrelModelDataValueObject) unknown = tavrel_model_data_table_model_get_value_at (listed, 1, 0);
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_XML, G_OBJECT_TYPE (unknown));
+  EXPECT_EQ ("<a/>", text_at (listed, 1, 0));
+
+  /* The rows and their values go with the table. */
+  TavrelModelDataTableModel *owned = tavrel_model_data_table_model_new_with_types (kinds, 5);
+  tavrel_model_data_table_model_append_texts (owned, first, 5);
+  TavrelModelDataValueObject *cell = tavrel_model_data_table_model_get_value_at (owned, 1, 0);
+  Watch cell_watch (cell), owned_watch (owned);
+  g_object_unref (cell);
+  g_object_unref (owned);
+  EXPECT_TRUE (owned_watch.finalized ());
+  EXPECT_TRUE (cell_watch.finalized ());
+}
+
+TEST_F (Tables, AppendTextsRejectsWhatDoesNotFitTheColumns)
+{
+  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING};
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 2);
+  add (table, {1});
+  Mirror mirror (table);
+  const gchar *const texts[] = {"1", "a", "extra"};
+
+  for (gint count : {1, 3, -2, 0}) {
+    EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (table, texts, count));
+    expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'n_texts == m_columns.size' failed");
+  }
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (table, nullptr, 2));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'texts != NULL || n_texts <= 0' failed");
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (table, nullptr, 0));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'n_texts == m_columns.size' failed");
+
+  g_autoptr (TavrelModelDataTableModel) bare = tavrel_model_data_table_model_new ();
+  Mirror bare_mirror (bare);
+  for (gint count : {0, 2}) {
+    EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (bare, texts, count));
+    expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'm_columns.size > 0' failed");
+  }
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (bare, nullptr, 0));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'm_columns.size > 0' failed");
+  EXPECT_EQ (0, n_rows (bare));
+  EXPECT_TRUE (bare_mirror.take_changes ().empty ());
+
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (nullptr, texts, 2));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'self != NULL' failed");
+  g_autoptr (TavrelModelDataColumnModel) column = tavrel_model_data_column_model_new ();
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (reinterpret_cast<TavrelModelDataTableModel *> (column), texts, 2));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'TAVREL_MODEL_DATA_IS_TABLE_MODEL (self)' failed");
+
+  EXPECT_EQ (1, n_rows (table));
+  EXPECT_TRUE (mirror.take_changes ().empty ());
+}
