@@ -19,4 +19,11 @@ gint32 atoi32 (const char *text);
  * 4294967295 gives 4294967295. */
 guint32 strtoul32 (const char *text);
 
+/* g_ascii_strtoll (text, NULL, 0), with a short road for plain decimals. */
+gint64 ascii_strtoll0 (const char *text);
+
+/* g_ascii_strtod (text, NULL), bit for bit, with a short road for
+ * decimals of up to 15 significant digits. */
+gdouble ascii_strtod (const char *text);
+
 }  // namespace lm::parse

@@ -2,6 +2,7 @@
 /* The value factory: cell texts and kinds become values. */
 
 #include <clocale>
+#include <cstring>
 #include <type_traits>
 #include <string>
 
@@ -306,4 +307,102 @@ TEST_F (Factory, ValuesAreNewAndOwnedByTheCaller)
   g_object_unref (first);
   g_object_unref (second);
   EXPECT_TRUE (watch.finalized ());
+}
+
+namespace {
+
+/* A number text as drivers and people write them, and as they should not:
+ * a sign, leading zeros, digits, a fraction, an exponent, each there or
+ * not, of lengths on both sides of what the short roads read. */
+std::string
+number_text (GRand *rand, bool with_fraction)
+{
+  std::string text;
+  switch (g_rand_int_range (rand, 0, 6)) {
+  case 0: text += '-'; break;
+  case 1: text += '+'; break;
+  default: break;
+  }
+  if (g_rand_int_range (rand, 0, 5) == 0)
+    text.append (size_t (g_rand_int_range (rand, 1, 4)), '0');
+  int digits = g_rand_int_range (rand, 0, 22);
+  for (int i = 0; i < digits; i++)
+    text += char ('0' + g_rand_int_range (rand, 0, 10));
+  if (with_fraction && g_rand_boolean (rand)) {
+    text += '.';
+    int fraction = g_rand_int_range (rand, 0, 26);
+    for (int i = 0; i < fraction; i++)
+      text += char ('0' + g_rand_int_range (rand, 0, 10));
+  }
+  if (with_fraction && g_rand_int_range (rand, 0, 3) == 0) {
+    text += g_rand_boolean (rand) ? 'e' : 'E';
+    if (g_rand_boolean (rand))
+      text += g_rand_boolean (rand) ? '-' : '+';
+    int exponent = g_rand_int_range (rand, 0, 5);
+    for (int i = 0; i < exponent; i++)
+      text += char ('0' + g_rand_int_range (rand, 0, 10));
+  }
+  return text;
+}
+
+guint64
+bits_of (double value)
+{
+  guint64 bits;
+  memcpy (&bits, &value, sizeof bits);
+  return bits;
+}
+
+}  // namespace
+
+/* The factory reads the common number texts itself; whatever the text,
+ * the result is GLib's, bit for bit. */
+TEST_F (Factory, ShortRoadsReadNumbersAsGLibDoes)
+{
+  const char *integers[] = {"0", "-0", "+0", "00", "007", "-007", "1", "-7", "9000000000", "999999999999999999",
+                            "-999999999999999999", "1000000000000000000", "9223372036854775807",
+                            "9223372036854775808", "-9223372036854775808", "-9223372036854775809",
+                            "99999999999999999999999", " 42", "42 ", "\t-3", "0x1F", "0X1f", "-0x10", "010", "08",
+                            "1e5", "12abc", "", "-", "+", "--1", "+-1", "1.5"};
+  for (const char *text : integers)
+    EXPECT_EQ (g_ascii_strtoll (text, nullptr, 0), lm::parse::ascii_strtoll0 (text)) << "\"" << text << "\"";
+
+  const char *decimals[] = {"", ".", "-.", "+.", "5.", ".5", "-.5", "0", "-0", "-0.0", "+0.000", "3.25", "-7",
+                            "0.1", "0.2", "0.3", "4.35", "2.675", "1.005", "0.30000000000000004", "123456789012345",
+                            "1234567890123456", "12345678901234567", "999999999999999", "9007199254740993",
+                            "0.000000000000000000001", "0.0000000000000000000001", "0.00000000000000000000001",
+                            "1e22", "1e23", "1e-22", "1e-23", "123456789012345e22", "123456789012345e-22",
+                            "1.5e300", "1.7976931348623157e308", "2e308", "4.9e-324", "1e", "1e+", "1e-", "1e-5",
+                            "1E5", "-0.5e3", "1e0005", "1e005", "inf", "-Infinity", "nan", "0x1p3", "0x10",
+                            " 1.5", "1.5 ", "1,5", "1.5.5", "1..5", "--1", "1e5.5", "00000000000000000000001.5",
+                            "1.000000000000000000000000"};
+  for (const char *text : decimals)
+    EXPECT_EQ (bits_of (g_ascii_strtod (text, nullptr)), bits_of (lm::parse::ascii_strtod (text)))
+        << "\"" << text << "\"";
+
+  g_autoptr (GRand) rand = g_rand_new_with_seed (20241208);
+  int mismatches = 0;
+  for (int i = 0; i < 200000 && mismatches < 10; i++) {
+    std::string integer = number_text (rand, false);
+    if (g_ascii_strtoll (integer.c_str (), nullptr, 0) != lm::parse::ascii_strtoll0 (integer.c_str ())) {
+      ADD_FAILURE () << "integer \"" << integer << "\"";
+      mismatches++;
+    }
+    std::string decimal = number_text (rand, true);
+    if (bits_of (g_ascii_strtod (decimal.c_str (), nullptr)) != bits_of (lm::parse::ascii_strtod (decimal.c_str ()))) {
+      ADD_FAILURE () << "decimal \"" << decimal << "\"";
+      mismatches++;
+    }
+  }
+
+  /* Whatever the process locale. */
+  const char *previous = setlocale (LC_ALL, nullptr);
+  std::string saved = previous ? previous : "C";
+  if (setlocale (LC_ALL, "de_DE.UTF-8")) {
+    double comma = lm::parse::ascii_strtod ("1,5");
+    double point = lm::parse::ascii_strtod ("1.5");
+    setlocale (LC_ALL, saved.c_str ());
+    EXPECT_EQ (1.0, comma);
+    EXPECT_EQ (1.5, point);
+  }
 }
