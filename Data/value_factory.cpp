@@ -187,10 +187,10 @@ as_ivalue (T *value)
 GDateTime *
 parse_time_of_day (const char *text, GTimeZone *utc)
 {
-  GDateTime *parsed = g_date_time_new_from_iso8601 (text, utc);
+  GDateTime *parsed = lm::parse::iso8601 (text, utc);
   if (!parsed && g_ascii_isdigit (text[0]) && g_ascii_isdigit (text[1]) && text[2] == ':') {
     g_autofree char *dated = g_strconcat ("1970-01-01T", text, nullptr);
-    parsed = g_date_time_new_from_iso8601 (dated, utc);
+    parsed = lm::parse::iso8601 (dated, utc);
   }
   return parsed;
 }

@@ -406,3 +406,124 @@ TEST_F (Factory, ShortRoadsReadNumbersAsGLibDoes)
     EXPECT_EQ (1.5, point);
   }
 }
+
+namespace {
+
+/* Both null, or the same instant in the same zone. */
+::testing::AssertionResult
+same_datetime (GDateTime *expected, GDateTime *actual)
+{
+  if (!expected || !actual) {
+    if (expected == actual)
+      return ::testing::AssertionSuccess ();
+    return ::testing::AssertionFailure () << (expected ? "null, expected a date-time" : "a date-time, expected null");
+  }
+  if (g_date_time_difference (expected, actual) != 0 ||
+      g_date_time_get_utc_offset (expected) != g_date_time_get_utc_offset (actual) ||
+      g_strcmp0 (g_time_zone_get_identifier (g_date_time_get_timezone (expected)),
+                 g_time_zone_get_identifier (g_date_time_get_timezone (actual))) != 0) {
+    g_autofree gchar *e = g_date_time_format (expected, "%F %T.%f %z %Z");
+    g_autofree gchar *a = g_date_time_format (actual, "%F %T.%f %z %Z");
+    return ::testing::AssertionFailure () << a << ", expected " << e;
+  }
+  return ::testing::AssertionSuccess ();
+}
+
+std::string
+digits (GRand *rand, int count, int below)
+{
+  char text[16];
+  g_snprintf (text, sizeof text, "%0*d", count, g_rand_int_range (rand, 0, below));
+  return text;
+}
+
+/* Date-time texts around the form the short road reads, and off it by one
+ * piece or another. */
+std::string
+datetime_text (GRand *rand)
+{
+  auto one_in = [rand] (int n) { return g_rand_int_range (rand, 0, n) == 0; };
+  std::string text = one_in (20) ? digits (rand, 3, 1000) : one_in (10) ? "0000" : digits (rand, 4, 10000);
+  text += one_in (30) ? "/" : "-";
+  text += one_in (30) ? digits (rand, 1, 10) : digits (rand, 2, 14);
+  text += "-";
+  text += digits (rand, 2, 33);
+  if (one_in (10))
+    return text;
+  const char *separators[] = {"T", "T", " ", " ", "t", "x", ""};
+  text += separators[g_rand_int_range (rand, 0, G_N_ELEMENTS (separators))];
+  text += digits (rand, 2, 26) + (one_in (30) ? "" : ":") + digits (rand, 2, 62) + ":" + digits (rand, 2, 63);
+  if (one_in (2)) {
+    text += one_in (4) ? "," : ".";
+    int places = g_rand_int_range (rand, 0, 13);
+    for (int i = 0; i < places; i++)
+      text += char ('0' + g_rand_int_range (rand, 0, 10));
+  }
+  const char *zones[] = {"", "", "", "Z", "Z", "z", "+02:00", "-0130", "+05", "x"};
+  text += zones[g_rand_int_range (rand, 0, G_N_ELEMENTS (zones))];
+  return text;
+}
+
+/* What the date-time constructors did before the short road: GLib's
+ * parse, and a date alone as that date at T00:00:00. */
+GDateTime *
+glib_or_date (const char *text, GTimeZone *zone)
+{
+  GDateTime *parsed = g_date_time_new_from_iso8601 (text, zone);
+  bool date_alone = strlen (text) == 10 && text[4] == '-' && text[7] == '-';
+  for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+    date_alone = date_alone && g_ascii_isdigit (text[i]);
+  if (!parsed && date_alone) {
+    std::string midnight = std::string (text) + "T00:00:00";
+    parsed = g_date_time_new_from_iso8601 (midnight.c_str (), zone);
+  }
+  return parsed;
+}
+
+}  // namespace
+
+/* The date-time texts databases deliver are read without GLib's parser
+ * into the arguments it would hand g_date_time_new; whatever the text and
+ * default zone, the result is GLib's. */
+TEST_F (Factory, ShortRoadReadsDateTimesAsGLibDoes)
+{
+  g_autoptr (GTimeZone) utc = g_time_zone_new_utc ();
+  g_autoptr (GTimeZone) offset = g_time_zone_new_identifier ("+03:00");
+  g_autoptr (GTimeZone) berlin = g_time_zone_new_identifier ("Europe/Berlin");
+  GTimeZone *zones[] = {utc, offset, berlin, nullptr};
+
+  const char *texts[] = {"2024-03-05 14:07:09", "2024-03-05T14:07:09", "2024-03-05t14:07:09",
+                         "2024-03-05T14:07:09Z", "2024-03-05T14:07:09.5", "2024-03-05T14:07:09,25Z",
+                         "2024-03-05T14:07:09.123456", "2024-03-05T14:07:09.1234567", "2024-03-05T14:07:09.999999999",
+                         "2024-03-05T14:07:09.9999999999", "2024-03-05T14:07:09.", "2024-03-05T14:07:09.Z",
+                         "2024-03-05T23:59:60", "2024-03-05T23:59:61.5", "2024-03-05T23:59:62",
+                         "2024-03-05T24:00:00", "2024-02-30T00:00:00", "0000-01-01T00:00:00", "9999-12-31T23:59:59.999",
+                         "2024-03-05T14:07:09z", "2024-03-05T14:07:09+01:00", "2024-03-05T14:07:09-05",
+                         "2024-03-05T14:07:09 ", "2024-03-05T14:07", "2024-03-05T140709", "20240305T14:07:09",
+                         "2024-03-05", "2024-3-05", "2024-03-05x14:07:09", "2024-03-05  14:07:09",
+                         "2024-10-27T02:30:00", "2024-03-31T02:30:00", "", "T", "2024-03-05T"};
+  for (GTimeZone *zone : zones) {
+    for (const char *text : texts) {
+      g_autoptr (GDateTime) expected = g_date_time_new_from_iso8601 (text, zone);
+      g_autoptr (GDateTime) actual = lm::parse::iso8601 (text, zone);
+      EXPECT_TRUE (same_datetime (expected, actual)) << "\"" << text << "\" in " << (zone ? g_time_zone_get_identifier (zone) : "no zone");
+      g_autoptr (GDateTime) expected_date = glib_or_date (text, zone);
+      g_autoptr (GDateTime) actual_date = lm::parse::iso8601_or_date (text, zone);
+      EXPECT_TRUE (same_datetime (expected_date, actual_date)) << "\"" << text << "\" or date";
+    }
+  }
+
+  g_autoptr (GRand) rand = g_rand_new_with_seed (20241208);
+  int mismatches = 0;
+  for (int i = 0; i < 100000 && mismatches < 10; i++) {
+    std::string text = datetime_text (rand);
+    GTimeZone *zone = zones[g_rand_int_range (rand, 0, G_N_ELEMENTS (zones))];
+    g_autoptr (GDateTime) expected = glib_or_date (text.c_str (), zone);
+    g_autoptr (GDateTime) actual = lm::parse::iso8601_or_date (text.c_str (), zone);
+    ::testing::AssertionResult same = same_datetime (expected, actual);
+    if (!same) {
+      ADD_FAILURE () << "\"" << text << "\": " << same.message ();
+      mismatches++;
+    }
+  }
+}
