@@ -76,11 +76,14 @@ row_at (GeeArrayList *rows, gint position)
   return static_cast<TavrelModelDataRowModel *> (lm::at (rows, position));
 }
 
-/* The one place that tells list observers about a change of the rows. */
+/* The one place that tells list observers about a change of the rows.  The
+ * signal is emitted directly: g_list_model_items_changed would check on
+ * every row a driver appends that a table is a list model. */
 static void
 announce (TavrelModelDataTableModel *self, gint position, gint removed, gint added)
 {
-  g_list_model_items_changed (G_LIST_MODEL (self), guint (position), guint (removed), guint (added));
+  static const guint items_changed = g_signal_lookup ("items-changed", G_TYPE_LIST_MODEL);
+  g_signal_emit (self, items_changed, 0, guint (position), guint (removed), guint (added));
 }
 
 /* The position is within 0 to the number of rows. */
