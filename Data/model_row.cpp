@@ -15,6 +15,7 @@
 
 #include "Data/model_row.h"
 
+#include <atomic>
 #include <utility>
 
 #include "Support/check.h"
@@ -141,6 +142,37 @@ at (TavrelModelDataRowModel *row, gint position) noexcept
                                                               : p->cells.at (position));
 }
 
+/*
+ * A value handed out goes through the checked cast, which warns about an
+ * element that is no value (a caller may put anything in the list).  The
+ * check walks GLib's type tree, a good part of a read; the types it passed
+ * are remembered, a few by slot, and GLib never reuses a GType.
+ */
+static TavrelModelDataValueObject *
+checked_value (gpointer value) noexcept
+{
+  constexpr int slot_bits = 4;
+  static std::atomic<GType> passed[1 << slot_bits];
+  GType type = G_TYPE_FROM_INSTANCE (value);
+  /* GTypes are addresses of GLib's type nodes: a Fibonacci hash spreads them. */
+  std::atomic<GType> &slot = passed[guint64 (type) * G_GUINT64_CONSTANT (0x9e3779b97f4a7c15) >> (64 - slot_bits)];
+  if (slot.load (std::memory_order_relaxed) == type)
+    return static_cast<TavrelModelDataValueObject *> (value);
+  TavrelModelDataValueObject *cast = TAVREL_MODEL_DATA_VALUE_OBJECT (value);
+  if (g_type_is_a (type, TAVREL_MODEL_DATA_TYPE_VALUE_OBJECT))
+    slot.store (type, std::memory_order_relaxed);
+  return cast;
+}
+
+TavrelModelDataValueObject *
+ref_at (TavrelModelDataRowModel *row, gint position) noexcept
+{
+  if (position < 0 || position >= size (row))
+    return nullptr;
+  gpointer value = at (row, position);
+  return value ? checked_value (g_object_ref (value)) : nullptr;
+}
+
 void
 append_take (TavrelModelDataRowModel *row, gpointer value)
 {
@@ -235,10 +267,7 @@ tavrel_model_data_row_model_get_value_at (TavrelModelDataRowModel *self, gint po
 {
   LM_RETURN_VAL_IF_FAIL (self != NULL, NULL);
   LM_RETURN_VAL_IF_FAIL (TAVREL_MODEL_DATA_IS_ROW_MODEL (self), NULL);
-  if (position < 0 || position >= lm::row::size (self))
-    return nullptr;
-  TavrelModelDataValueObject *value = lm::row::at (self, position);
-  return value ? TAVREL_MODEL_DATA_VALUE_OBJECT (g_object_ref (value)) : nullptr;
+  return lm::row::ref_at (self, position);
 }
 
 extern "C" void

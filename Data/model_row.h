@@ -25,6 +25,10 @@ gint size (TavrelModelDataRowModel *row) noexcept;
 /* Borrowed, possibly null; the caller checks 0 <= position < size. */
 TavrelModelDataValueObject *at (TavrelModelDataRowModel *row, gint position) noexcept;
 
+/* A new reference to the value at a position, or null when the position is
+ * outside the row or holds null. */
+TavrelModelDataValueObject *ref_at (TavrelModelDataRowModel *row, gint position) noexcept;
+
 /* Appends a value the caller owned (may be null), handing it to the row. */
 void append_take (TavrelModelDataRowModel *row, gpointer value);
 

@@ -326,10 +326,7 @@ tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gin
   if (row < 0 || row >= lm::size (rows))
     return nullptr;
   TavrelModelDataRowModel *entry = row_at (rows, row);
-  if (!entry || col < 0 || col >= lm::row::size (entry))
-    return nullptr;
-  TavrelModelDataValueObject *value = lm::row::at (entry, col);
-  return value ? TAVREL_MODEL_DATA_VALUE_OBJECT (g_object_ref (value)) : nullptr;
+  return entry ? lm::row::ref_at (entry, col) : nullptr;
 }
 
 extern "C" void

@@ -454,3 +454,23 @@ TEST_F (Rows, StorageOfEitherKindOwnsItsValues)
     EXPECT_EQ (1u, G_OBJECT (replacement)->ref_count);
   }
 }
+
+/* Anything put in the list is handed out as it is, and whatever is no
+ * value is reported each time it is read. */
+TEST_F (Rows, AnElementThatIsNoValueIsReportedWhenRead)
+{
+  g_autoptr (TavrelModelDataRowModel) row = row_of ({1});
+  g_autoptr (TavrelModelDataColumnModel) stranger = tavrel_model_data_column_model_new ();
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (tavrel_model_data_row_model_get_values (row)), stranger);
+  for (int i = 0; i < 2; i++) {
+    TavrelModelDataValueObject *read = tavrel_model_data_row_model_get_value_at (row, 1);
+    EXPECT_EQ ((gpointer) stranger, (gpointer) read);
+    g_object_unref (read);
+    std::vector<lmtest::LogRecord> log = take_log ();
+    ASSERT_EQ (1u, log.size ()) << "read " << i;
+    EXPECT_NE (std::string::npos, log[0].message.find ("invalid cast from 'TavrelModelDataColumnModel'"))
+        << log[0].message;
+  }
+  EXPECT_EQ ("1:e", text_at (row, 0));
+  EXPECT_EQ (0u, pending ());
+}
