@@ -4,93 +4,29 @@
  * version.  The row exposes its values as a list model.
  *
  * Most rows are filled by the library (a driver's texts, new_row, clone)
- * and read by position; few callers ever ask for the libgee list.  A list
- * costs more to make and to release than the values it would hold, so a
- * row keeps its values in an array of its own and makes the list only when
- * a caller asks for it: the values move into the list, and from then on
- * the list is the row's storage, so a caller who adds to it sees the row
- * change.  Every reader and writer goes through storage_of, which picks
- * the one the row has.
+ * and read by position; few callers ever ask for the libgee list.  So a
+ * row keeps its values in an array of its own (Data/object_array.h) and
+ * makes the list only when a caller asks for it; from then on the list is
+ * the row's storage, so a caller who adds to it sees the row change.
+ * Every reader and writer goes through the lm::row functions, which use
+ * the storage the row has.
  */
 
 #include "Data/model_row.h"
 
 #include <atomic>
-#include <utility>
 
+#include "Data/object_array.h"
 #include "Support/check.h"
 #include "Support/gee.h"
 #include "Support/gobject.h"
 #include "Support/holders.h"
 #include "Support/property.h"
 
-namespace {
-
-/* Owned value references (or nulls) in order, growing as they are added. */
-class ValueArray {
- public:
-  ValueArray () noexcept = default;
-  ValueArray (const ValueArray &) = delete;
-  ValueArray &operator= (const ValueArray &) = delete;
-  ~ValueArray () { clear (); }
-
-  gint size () const noexcept { return size_; }
-  gpointer at (gint position) const noexcept { return items_[position]; }
-
-  void reserve (gint capacity)
-  {
-    if (capacity > capacity_) {
-      items_ = g_renew (gpointer, items_, capacity);
-      capacity_ = capacity;
-    }
-  }
-
-  void append_take (gpointer value)
-  {
-    if (size_ == capacity_)
-      reserve (capacity_ ? capacity_ * 2 : 4);
-    items_[size_++] = value;
-  }
-
-  /* The new value is referenced before the old one is released, so handing
-   * back the value already there keeps it. */
-  void replace (gint position, gpointer value)
-  {
-    gpointer old = std::exchange (items_[position], g_object_ref (value));
-    if (old)
-      g_object_unref (old);
-  }
-
-  /* Hands every value to the list, in order, and is left empty. */
-  void move_into (GeeArrayList *list)
-  {
-    for (gint i = 0; i < size_; i++)
-      lm::append_take (list, std::exchange (items_[i], nullptr));
-    clear ();
-  }
-
-  void clear () noexcept
-  {
-    /* Released in order, as the list releases its elements. */
-    for (gint i = 0; i < size_; i++)
-      if (items_[i])
-        g_object_unref (items_[i]);
-    g_free (std::exchange (items_, nullptr));
-    size_ = capacity_ = 0;
-  }
-
- private:
-  gpointer *items_ = nullptr;
-  gint size_ = 0;
-  gint capacity_ = 0;
-};
-
-}  // namespace
-
 struct TavrelModelDataRowModelPrivate {
   /* Null until a caller asks for the list; then the only storage. */
   lm::Ref<GeeArrayList> values;
-  ValueArray cells;
+  lm::ObjectArray cells;
   TavrelModelTransformDataVersion version = TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL;
 };
 
