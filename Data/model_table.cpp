@@ -373,7 +373,13 @@ tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gin
   if (row < 0 || row >= n_rows (self))
     return nullptr;
   TavrelModelDataRowModel *entry = row_at (self, row);
-  return entry ? lm::row::ref_at (entry, col) : nullptr;
+  if (!entry)
+    return nullptr;
+  /* Anything put in through get_rows that is no row is reported as the
+   * row's own function reports it. */
+  if (G_UNLIKELY (!TAVREL_MODEL_DATA_IS_ROW_MODEL (entry)))
+    return tavrel_model_data_row_model_get_value_at (entry, col);
+  return lm::row::ref_at (entry, col);
 }
 
 extern "C" void
@@ -386,7 +392,12 @@ tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gin
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_OBJECT (value));
   LM_RETURN_IF_FAIL_TEXT (0 <= row && row < n_rows (self), "0 <= row && row < m_rows.size");
   TavrelModelDataRowModel *entry = row_at (self, row);
-  /* A null entry, put there through get_rows, has no cells at all. */
+  /* A null entry, put there through get_rows, has no cells at all; nor has
+   * anything else that is no row, which the row's function reports. */
+  if (entry && G_UNLIKELY (!TAVREL_MODEL_DATA_IS_ROW_MODEL (entry))) {
+    tavrel_model_data_row_model_get_values (entry);
+    entry = nullptr;
+  }
   LM_RETURN_IF_FAIL_TEXT (0 <= col && col < (entry ? lm::row::size (entry) : 0),
                           "0 <= col && col < m_rows[row].values.size");
   lm::row::replace (entry, col, value);

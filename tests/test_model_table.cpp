@@ -1077,3 +1077,24 @@ TEST_F (Tables, TheRowListHandedOutIsTheTablesStorage)
   EXPECT_EQ (0, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (rows)));
   EXPECT_EQ (1u, G_OBJECT (extra)->ref_count);
 }
+
+/* Whatever a caller puts in the row list is read as before: what is no row
+ * is reported, and nothing is read out of it. */
+TEST_F (Tables, AnEntryThatIsNoRowIsReported)
+{
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new ();
+  add (table, {1});
+  g_autoptr (TavrelModelDataColumnModel) stranger = tavrel_model_data_column_model_new ();
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (tavrel_model_data_table_model_get_rows (table)), stranger);
+  ASSERT_EQ (2, n_rows (table));
+
+  EXPECT_EQ (nullptr, tavrel_model_data_table_model_get_value_at (table, 0, 1));
+  expect_critical ("tavrel_model_data_row_model_get_value_at: assertion 'TAVREL_MODEL_DATA_IS_ROW_MODEL (self)' failed");
+  g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (9, "new");
+  tavrel_model_data_table_model_set_value_at (table, 0, 1, TAVREL_MODEL_DATA_VALUE_OBJECT (value));
+  expect_critical ("tavrel_model_data_row_model_get_values: assertion 'TAVREL_MODEL_DATA_IS_ROW_MODEL (self)' failed");
+  expect_critical (
+      "tavrel_model_data_table_model_set_value_at: assertion '0 <= col && col < m_rows[row].values.size' failed");
+  EXPECT_EQ ("1:e", text_at (table, 0, 0));
+  EXPECT_EQ (1u, G_OBJECT (value)->ref_count);
+}
