@@ -133,8 +133,9 @@ iso8601 (const char *text, GTimeZone *default_tz)
   if (!utc && !default_tz)
     return nullptr;
 
-  g_autoptr (GTimeZone) zone = utc ? g_time_zone_new_utc () : g_time_zone_ref (default_tz);
-  return g_date_time_new (zone, year, month, day, hour, minute, gdouble (digits) / gdouble (divisor));
+  g_autoptr (GTimeZone) utc_zone = utc ? g_time_zone_new_utc () : nullptr;
+  return g_date_time_new (utc ? utc_zone : default_tz, year, month, day, hour, minute,
+                          gdouble (digits) / gdouble (divisor));
 }
 
 /* A date alone, which GLib's parser refuses for want of a time of day, is

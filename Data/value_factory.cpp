@@ -218,7 +218,8 @@ tavrel_model_data_ivalue_factory (TavrelModelDataDataType data_type, const gchar
   using lm::parse::atoi32;
   using lm::parse::strtoul32;
 
-  if (text && strcmp (text, "(Null)") == 0)
+  /* Most cells are not NULL: their first character says so. */
+  if (text && text[0] == '(' && strcmp (text, "(Null)") == 0)
     return as_ivalue (tavrel_model_data_value_null_new ());
 
   const char *text_or_empty = text ? text : "";
