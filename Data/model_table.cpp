@@ -5,10 +5,17 @@
  * tables share with the other kinds of result.
  *
  * The table is a list model of its rows.  Every change its functions make
- * to the row list goes through insert_row, take_row or clear_rows, which
- * announce it once the list is in its new state.
+ * to the rows goes through insert_row, take_row or clear_rows, which
+ * announce it once the rows are in their new state.
+ *
+ * Like a row's values, the rows stay in an array of the table's own until
+ * a caller asks for the list (get_rows, the `rows` property); from then on
+ * the list is their storage.  The functions below read and write whichever
+ * the table has.
  */
 
+#include "Data/model_row.h"
+#include "Data/object_array.h"
 #include "include/libmodel.h"
 #include "Support/check.h"
 #include "Support/gee.h"
@@ -31,14 +38,12 @@ struct TavrelModelDataTableModelPrivate {
   lm::String schema;
   lm::String entity;
   lm::String statements;
+  /* Null until a caller asks for the list; then the only storage. */
   lm::Ref<GeeArrayList> rows;
+  lm::ObjectArray row_cells;
   lm::Ref<GeeArrayList> columns;
 
-  TavrelModelDataTableModelPrivate ()
-  {
-    rows.take (lm::object_list (TAVREL_MODEL_DATA_TYPE_ROW_MODEL));
-    columns.take (lm::object_list (TAVREL_MODEL_DATA_TYPE_COLUMN_MODEL));
-  }
+  TavrelModelDataTableModelPrivate () { columns.take (lm::object_list (TAVREL_MODEL_DATA_TYPE_COLUMN_MODEL)); }
 };
 
 static void table_list_model_init (GListModelInterface *iface);
@@ -52,41 +57,75 @@ LM_DEFINE_PRIVATE (TavrelModelDataTableModel, tavrel_model_data_table_model, Tav
 
 using P = TavrelModelDataTableModelPrivate;
 
+/* The live list, made on first demand from the rows the table holds. */
+static GeeArrayList *
+rows_list (TavrelModelDataTableModel *self)
+{
+  P *p = lm::priv (self);
+  if (!p->rows) {
+    p->rows.take (lm::object_list (TAVREL_MODEL_DATA_TYPE_ROW_MODEL));
+    p->row_cells.move_into (p->rows.get ());
+  }
+  return p->rows.get ();
+}
+
 static constexpr lm::Property table_properties[] = {
     lm::field<&P::entity> ([] { return g_param_spec_string ("entity", nullptr, nullptr, nullptr, lm::RO); }),
     lm::field<&P::schema> ([] { return g_param_spec_string ("schema", nullptr, nullptr, nullptr, lm::RO); }),
     lm::field<&P::statements> (
         [] { return g_param_spec_string ("statements", nullptr, nullptr, nullptr, lm::RO); }),
-    lm::field<&P::rows> (
-        [] { return g_param_spec_object ("rows", nullptr, nullptr, GEE_TYPE_ARRAY_LIST, lm::RO); }),
+    lm::computed ([] { return g_param_spec_object ("rows", nullptr, nullptr, GEE_TYPE_ARRAY_LIST, lm::RO); },
+                  [] (GObject *object, GValue *value) {
+                    g_value_set_object (value, rows_list (TAVREL_MODEL_DATA_TABLE_MODEL (object)));
+                  }),
     lm::field<&P::columns> (
         [] { return g_param_spec_object ("columns", nullptr, nullptr, GEE_TYPE_ARRAY_LIST, lm::RO); }),
 };
 
-static inline GeeArrayList *
-table_rows (TavrelModelDataTableModel *self)
+static inline gint
+n_rows (TavrelModelDataTableModel *self)
 {
-  return lm::priv (self)->rows.get ();
+  P *p = lm::priv (self);
+  return p->rows ? lm::size (p->rows.get ()) : p->row_cells.size ();
 }
 
+/* Borrowed, possibly null (callers may put nulls in the list); the caller
+ * checks the position. */
 static inline TavrelModelDataRowModel *
-row_at (GeeArrayList *rows, gint position)
+row_at (TavrelModelDataTableModel *self, gint position)
 {
-  return static_cast<TavrelModelDataRowModel *> (lm::at (rows, position));
+  P *p = lm::priv (self);
+  return static_cast<TavrelModelDataRowModel *> (p->rows ? lm::at (p->rows.get (), position)
+                                                          : p->row_cells.at (position));
 }
 
-/* The one place that tells list observers about a change of the rows. */
+/* Position of the first occurrence of the row object, or -1. */
+static gint
+index_of_row (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row)
+{
+  P *p = lm::priv (self);
+  return p->rows ? lm::index_of_identity (p->rows.get (), row) : p->row_cells.index_of (row);
+}
+
+/* The one place that tells list observers about a change of the rows.  The
+ * signal is emitted directly: g_list_model_items_changed would check on
+ * every row a driver appends that a table is a list model. */
 static void
 announce (TavrelModelDataTableModel *self, gint position, gint removed, gint added)
 {
-  g_list_model_items_changed (G_LIST_MODEL (self), guint (position), guint (removed), guint (added));
+  static const guint items_changed = g_signal_lookup ("items-changed", G_TYPE_LIST_MODEL);
+  g_signal_emit (self, items_changed, 0, guint (position), guint (removed), guint (added));
 }
 
 /* The position is within 0 to the number of rows. */
 static void
 insert_row (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row)
 {
-  gee_abstract_list_insert (GEE_ABSTRACT_LIST (table_rows (self)), position, row);
+  P *p = lm::priv (self);
+  if (p->rows)
+    gee_abstract_list_insert (GEE_ABSTRACT_LIST (p->rows.get ()), position, row);
+  else
+    p->row_cells.insert (position, row);
   announce (self, position, 0, 1);
 }
 
@@ -95,8 +134,9 @@ insert_row (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowMo
 static TavrelModelDataRowModel *
 take_row (TavrelModelDataTableModel *self, gint position)
 {
-  auto *row =
-      static_cast<TavrelModelDataRowModel *> (gee_abstract_list_remove_at (GEE_ABSTRACT_LIST (table_rows (self)), position));
+  P *p = lm::priv (self);
+  auto *row = static_cast<TavrelModelDataRowModel *> (
+      p->rows ? gee_abstract_list_remove_at (GEE_ABSTRACT_LIST (p->rows.get ()), position) : p->row_cells.take (position));
   announce (self, position, 1, 0);
   return row;
 }
@@ -105,8 +145,11 @@ static void
 clear_rows (TavrelModelDataTableModel *self, bool with_columns)
 {
   P *p = lm::priv (self);
-  gint removed = lm::size (p->rows.get ());
-  gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (p->rows.get ()));
+  gint removed = n_rows (self);
+  if (p->rows)
+    gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (p->rows.get ()));
+  else
+    p->row_cells.clear ();
   if (with_columns)
     gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (p->columns.get ()));
   /* Announced even when there was nothing to remove: observers treat it as
@@ -189,16 +232,25 @@ tavrel_model_data_table_model_class_init (TavrelModelDataTableModelClass *klass)
   lm::install_properties<table_properties> (G_OBJECT_CLASS (klass));
 }
 
-static GeeArrayList *
-table_model_items (GListModel *model)
+static inline TavrelModelDataTableModel *
+as_table (GListModel *model)
 {
-  return table_rows (reinterpret_cast<TavrelModelDataTableModel *> (model));
+  return reinterpret_cast<TavrelModelDataTableModel *> (model);
 }
 
+/* Items are new references, null at and beyond the end. */
 static void
 table_list_model_init (GListModelInterface *iface)
 {
-  lm::implement_list_model<table_model_items, tavrel_model_data_row_model_get_type> (iface);
+  iface->get_item_type = [] (GListModel *) { return TAVREL_MODEL_DATA_TYPE_ROW_MODEL; };
+  iface->get_n_items = [] (GListModel *model) { return guint (n_rows (as_table (model))); };
+  iface->get_item = [] (GListModel *model, guint position) -> gpointer {
+    TavrelModelDataTableModel *self = as_table (model);
+    if (position >= guint (n_rows (self)))
+      return nullptr;
+    gpointer row = row_at (self, gint (position));
+    return row ? g_object_ref (row) : nullptr;
+  };
 }
 
 /* Constructors set the state directly and notify nothing. */
@@ -318,11 +370,16 @@ extern "C" TavrelModelDataValueObject *
 tavrel_model_data_table_model_get_value_at (TavrelModelDataTableModel *self, gint col, gint row) noexcept
 {
   CHECK_SELF (NULL);
-  GeeArrayList *rows = table_rows (self);
-  if (row < 0 || row >= lm::size (rows))
+  if (row < 0 || row >= n_rows (self))
     return nullptr;
-  TavrelModelDataRowModel *entry = row_at (rows, row);
-  return entry ? tavrel_model_data_row_model_get_value_at (entry, col) : nullptr;
+  TavrelModelDataRowModel *entry = row_at (self, row);
+  if (!entry)
+    return nullptr;
+  /* Anything put in through get_rows that is no row is reported as the
+   * row's own function reports it. */
+  if (G_UNLIKELY (!TAVREL_MODEL_DATA_IS_ROW_MODEL (entry)))
+    return tavrel_model_data_row_model_get_value_at (entry, col);
+  return lm::row::ref_at (entry, col);
 }
 
 extern "C" void
@@ -333,32 +390,37 @@ tavrel_model_data_table_model_set_value_at (TavrelModelDataTableModel *self, gin
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
   LM_RETURN_IF_FAIL (value != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_VALUE_OBJECT (value));
-  GeeArrayList *rows = table_rows (self);
-  LM_RETURN_IF_FAIL_TEXT (0 <= row && row < lm::size (rows), "0 <= row && row < m_rows.size");
-  TavrelModelDataRowModel *entry = row_at (rows, row);
-  /* A null entry, put there through get_rows, has no cells at all. */
-  GeeArrayList *values = entry ? tavrel_model_data_row_model_get_values (entry) : nullptr;
-  LM_RETURN_IF_FAIL_TEXT (0 <= col && col < (values ? lm::size (values) : 0),
+  LM_RETURN_IF_FAIL_TEXT (0 <= row && row < n_rows (self), "0 <= row && row < m_rows.size");
+  TavrelModelDataRowModel *entry = row_at (self, row);
+  /* A null entry, put there through get_rows, has no cells at all; nor has
+   * anything else that is no row, which the row's function reports. */
+  if (entry && G_UNLIKELY (!TAVREL_MODEL_DATA_IS_ROW_MODEL (entry))) {
+    tavrel_model_data_row_model_get_values (entry);
+    entry = nullptr;
+  }
+  LM_RETURN_IF_FAIL_TEXT (0 <= col && col < (entry ? lm::row::size (entry) : 0),
                           "0 <= col && col < m_rows[row].values.size");
-  gee_abstract_list_set (GEE_ABSTRACT_LIST (values), col, value);
+  lm::row::replace (entry, col, value);
+}
+
+/* A null entry, put there through get_columns, describes nothing: its
+ * cells are values of unknown kind, so positions stay aligned. */
+static inline TavrelModelDataDataType
+kind_of (GeeArrayList *columns, gint position)
+{
+  auto *column = static_cast<TavrelModelDataColumnModel *> (lm::at (columns, position));
+  return column ? tavrel_model_data_column_model_get_data_type (column) : TAVREL_MODEL_DATA_DATA_TYPE_UNKNOWN;
 }
 
 extern "C" TavrelModelDataRowModel *
 tavrel_model_data_table_model_new_row (TavrelModelDataTableModel *self) noexcept
 {
   CHECK_SELF (NULL);
-  TavrelModelDataRowModel *row = tavrel_model_data_row_model_new ();
-  tavrel_model_data_row_model_set_version (row, TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT);
   GeeArrayList *columns = lm::priv (self)->columns.get ();
-  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
-  for (gint i = 0; i < lm::size (columns); i++) {
-    auto *column = static_cast<TavrelModelDataColumnModel *> (lm::at (columns, i));
-    /* A null entry, put there through get_columns, describes nothing: its
-     * cell is a value of unknown kind, so positions stay aligned. */
-    TavrelModelDataDataType kind =
-        column ? tavrel_model_data_column_model_get_data_type (column) : TAVREL_MODEL_DATA_DATA_TYPE_UNKNOWN;
-    lm::append_take (values, tavrel_model_data_ivalue_factory (kind, nullptr));
-  }
+  gint n = lm::size (columns);
+  TavrelModelDataRowModel *row = lm::row::make (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INSERT, n);
+  for (gint i = 0; i < n; i++)
+    lm::row::append_take (row, tavrel_model_data_ivalue_factory (kind_of (columns, i), nullptr));
   return row;
 }
 
@@ -375,7 +437,7 @@ add_row (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel
 {
   bool only_the_callers = G_OBJECT (row)->ref_count == 1;
   insert_row (self, position, row);
-  return only_the_callers ? position : lm::index_of_identity (table_rows (self), row);
+  return only_the_callers ? position : index_of_row (self, row);
 }
 
 extern "C" gint
@@ -383,7 +445,30 @@ tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelMod
 {
   CHECK_SELF (-1);
   CHECK_ROW (-1);
-  return add_row (self, lm::size (table_rows (self)), row);
+  return add_row (self, n_rows (self), row);
+}
+
+/* A driver's row: one value per column, made by the factory from the
+ * cell's text by the column's kind, where a null text is the database
+ * NULL.  The row is new, so its position is where it is put. */
+extern "C" gint
+tavrel_model_data_table_model_append_texts (TavrelModelDataTableModel *self, const gchar *const *texts,
+                                            gint n_texts) noexcept
+{
+  CHECK_SELF (-1);
+  LM_RETURN_VAL_IF_FAIL (texts != NULL || n_texts <= 0, -1);
+  GeeArrayList *columns = lm::priv (self)->columns.get ();
+  gint n = lm::size (columns);
+  LM_RETURN_VAL_IF_FAIL_TEXT (n > 0, "m_columns.size > 0", -1);
+  LM_RETURN_VAL_IF_FAIL_TEXT (n_texts == n, "n_texts == m_columns.size", -1);
+  TavrelModelDataRowModel *row = lm::row::make (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL, n);
+  for (gint i = 0; i < n; i++)
+    lm::row::append_take (row, texts[i] ? tavrel_model_data_ivalue_factory (kind_of (columns, i), texts[i])
+                                        : reinterpret_cast<TavrelModelDataIValue *> (tavrel_model_data_value_null_new ()));
+  gint position = n_rows (self);
+  insert_row (self, position, row);
+  g_object_unref (row);
+  return position;
 }
 
 extern "C" gint
@@ -392,9 +477,9 @@ tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint posi
 {
   CHECK_SELF (-1);
   CHECK_ROW (-1);
-  GeeArrayList *rows = table_rows (self);
-  LM_RETURN_VAL_IF_FAIL_TEXT (position <= lm::size (rows), "position <= m_rows.size", -1);
-  return add_row (self, position < 0 ? lm::size (rows) : position, row);
+  gint n = n_rows (self);
+  LM_RETURN_VAL_IF_FAIL_TEXT (position <= n, "position <= m_rows.size", -1);
+  return add_row (self, position < 0 ? n : position, row);
 }
 
 extern "C" void
@@ -404,7 +489,7 @@ tavrel_model_data_table_model_delete (TavrelModelDataTableModel *self, TavrelMod
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
   LM_RETURN_IF_FAIL (row != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_ROW_MODEL (row));
-  gint position = lm::index_of_identity (table_rows (self), row);
+  gint position = index_of_row (self, row);
   if (position >= 0)
     g_object_unref (take_row (self, position));
 }
@@ -413,7 +498,7 @@ extern "C" TavrelModelDataRowModel *
 tavrel_model_data_table_model_delete_at (TavrelModelDataTableModel *self, gint position) noexcept
 {
   CHECK_SELF (NULL);
-  if (position < 0 || position >= lm::size (table_rows (self)))
+  if (position < 0 || position >= n_rows (self))
     return nullptr;
   return take_row (self, position);
 }
@@ -427,7 +512,7 @@ tavrel_model_data_table_model_find (TavrelModelDataTableModel *self, TavrelModel
     *position = 0;
   CHECK_SELF (FALSE);
   CHECK_ROW (FALSE);
-  gint found = lm::index_of_identity (table_rows (self), row);
+  gint found = index_of_row (self, row);
   if (found < 0)
     return FALSE;
   if (position)
@@ -449,9 +534,8 @@ tavrel_model_data_table_model_update_row_version (TavrelModelDataTableModel *sel
 {
   LM_RETURN_IF_FAIL (self != NULL);
   LM_RETURN_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self));
-  GeeArrayList *rows = table_rows (self);
-  LM_RETURN_IF_FAIL_TEXT (0 <= position && position < lm::size (rows), "position < _tmp2_");
-  TavrelModelDataRowModel *row = row_at (rows, position);
+  LM_RETURN_IF_FAIL_TEXT (0 <= position && position < n_rows (self), "position < _tmp2_");
+  TavrelModelDataRowModel *row = row_at (self, position);
   if (!row)
     return;
   TavrelModelTransformDataVersion current = tavrel_model_data_row_model_get_version (row);
@@ -481,6 +565,14 @@ tavrel_model_data_table_model_update_row_version (TavrelModelDataTableModel *sel
 LM_GETTER (SELF, entity, const gchar *, NULL)
 LM_GETTER (SELF, schema, const gchar *, NULL)
 LM_GETTER (SELF, statements, const gchar *, NULL)
-LM_GETTER (SELF, rows, GeeArrayList *, NULL)
+
+extern "C" GeeArrayList *
+tavrel_model_data_table_model_get_rows (TavrelModelDataTableModel *self) noexcept
+{
+  LM_RETURN_VAL_IF_FAIL (self != NULL, NULL);
+  LM_RETURN_VAL_IF_FAIL (TAVREL_MODEL_DATA_IS_TABLE_MODEL (self), NULL);
+  return rows_list (self);
+}
+
 LM_GETTER (SELF, columns, GeeArrayList *, NULL)
 #undef SELF

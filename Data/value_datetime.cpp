@@ -10,6 +10,7 @@
  * value shows the wall-clock time of the zone it holds.
  */
 
+#include "Data/value_factory.h"
 #include "Data/value_object.h"
 
 #include "Support/check.h"
@@ -32,31 +33,12 @@ render (GDateTime *datetime, const char *format)
   return datetime ? g_date_time_format (datetime, format) : g_strdup (null_text);
 }
 
-/* An ISO 8601 calendar date on its own, "2024-03-05": what a database
- * delivers for a date column, and what GLib's parser refuses without a
- * time of day. */
-bool
-is_calendar_date (const char *text)
-{
-  for (int i = 0; i < 10; i++) {
-    bool separator = i == 4 || i == 7;
-    if (separator ? text[i] != '-' : !g_ascii_isdigit (text[i]))
-      return false;
-  }
-  return text[10] == '\0';
-}
-
 /* A text the parser rejects still yields a value, the start of the Unix
- * epoch in local time, so one bad cell never costs a result its row.  A
- * date alone is midnight of that day in the zone for texts without one. */
+ * epoch in local time, so one bad cell never costs a result its row. */
 GDateTime *
 parse_iso8601 (const char *text, GTimeZone *zone_of_plain_texts)
 {
-  GDateTime *parsed = g_date_time_new_from_iso8601 (text, zone_of_plain_texts);
-  if (!parsed && is_calendar_date (text)) {
-    g_autofree char *midnight = g_strconcat (text, "T00:00:00", nullptr);
-    parsed = g_date_time_new_from_iso8601 (midnight, zone_of_plain_texts);
-  }
+  GDateTime *parsed = lm::parse::iso8601_or_date (text, zone_of_plain_texts);
   return parsed ? parsed : lm::from_unix_local (0);
 }
 
@@ -80,6 +62,95 @@ shared (GDateTime *datetime)
 }
 
 }  // namespace
+
+/* ---- reading ISO 8601 texts ----------------------------------------------- */
+
+namespace lm::parse {
+
+namespace {
+
+/* Count decimal digits at text, as GLib's get_iso8601_int reads them; the
+ * caller has read the characters before, none of them the terminator. */
+bool
+iso_digits (const char *text, int count, int *value)
+{
+  int v = 0;
+  for (int i = 0; i < count; i++) {
+    if (text[i] < '0' || text[i] > '9')
+      return false;
+    v = v * 10 + (text[i] - '0');
+  }
+  *value = v;
+  return true;
+}
+
+/* YYYY-MM-DD at text. */
+bool
+iso_date (const char *text, int *year, int *month, int *day)
+{
+  return iso_digits (text, 4, year) && text[4] == '-' && iso_digits (text + 5, 2, month) && text[7] == '-' &&
+         iso_digits (text + 8, 2, day);
+}
+
+}  // namespace
+
+/*
+ * What databases deliver, "2024-03-05 14:07:09" with a fraction of a
+ * second or a Z at most, is read here into the very arguments GLib's
+ * parser hands g_date_time_new for it: the seconds as GLib computes them
+ * (the digits with the fraction's, as one integer over a power of ten; a
+ * leap second read as 59), the default zone, or UTC for a Z.  Any other
+ * text goes to GLib's parser.
+ */
+GDateTime *
+iso8601 (const char *text, GTimeZone *default_tz)
+{
+  int year, month, day, hour, minute, second;
+  /* Each character is read only once those before it were not the end. */
+  if (!iso_date (text, &year, &month, &day) || !(text[10] == 'T' || text[10] == 't' || text[10] == ' ') ||
+      !iso_digits (text + 11, 2, &hour) || text[13] != ':' || !iso_digits (text + 14, 2, &minute) ||
+      text[16] != ':' || !iso_digits (text + 17, 2, &second))
+    return g_date_time_new_from_iso8601 (text, default_tz);
+
+  const char *p = text + 19;
+  guint64 digits = guint64 (second == 60 || second == 61 ? 59 : second), divisor = 1;
+  if (*p == '.' || *p == ',') {
+    p++;
+    const char *first = p;
+    /* Nine places cannot overflow; GLib reads more, with checks. */
+    for (; *p >= '0' && *p <= '9' && p - first < 9; p++) {
+      digits = digits * 10 + guint64 (*p - '0');
+      divisor *= 10;
+    }
+    if (p == first)
+      return g_date_time_new_from_iso8601 (text, default_tz);
+  }
+  bool utc = *p == 'Z';
+  if (utc)
+    p++;
+  if (*p != '\0')
+    return g_date_time_new_from_iso8601 (text, default_tz);
+  if (!utc && !default_tz)
+    return nullptr;
+
+  g_autoptr (GTimeZone) utc_zone = utc ? g_time_zone_new_utc () : nullptr;
+  return g_date_time_new (utc ? utc_zone : default_tz, year, month, day, hour, minute,
+                          gdouble (digits) / gdouble (divisor));
+}
+
+/* A date alone, which GLib's parser refuses for want of a time of day, is
+ * midnight of that day: what the parser gives for the date followed by
+ * T00:00:00. */
+GDateTime *
+iso8601_or_date (const char *text, GTimeZone *default_tz)
+{
+  int year, month, day;
+  if (iso_date (text, &year, &month, &day) && text[10] == '\0')
+    return default_tz ? g_date_time_new (default_tz, year, month, day, 0, 0, 0.0) : nullptr;
+  return iso8601 (text, default_tz);
+}
+
+}  // namespace lm::parse
 
 /* ---- ValueDateTime ------------------------------------------------------- */
 

@@ -19,9 +19,123 @@
 
 /* ---- ValueString ---------------------------------------------------------- */
 
-struct TavrelModelDataValueStringPrivate {
-  lm::String itsvalue{""};
+namespace {
+
+/*
+ * The text of a string value: an owned, nullable UTF-8 string like
+ * lm::String, kept in the value itself when it is short.  A value's private
+ * state is padded to 16 bytes anyway, so the 15 bytes of a short text and
+ * their terminator cost nothing, while most cells a driver delivers (names,
+ * codes, the "" of a fresh value) would otherwise cost an allocation when
+ * they are made and a free when they go.  The last byte tells the forms
+ * apart: 15 minus the length of a text kept inline (so the terminator of a
+ * 15-byte text), or a mark for an allocated text or null.
+ */
+class Text {
+ public:
+  Text () noexcept { put_inline ("", 0); }
+  Text (const Text &) = delete;
+  Text &operator= (const Text &) = delete;
+  ~Text () { release (); }
+
+  const char *get () const noexcept
+  {
+    unsigned char tag = tag_ ();
+    return tag <= inline_max ? u_.chars : tag == allocated ? u_.heap : nullptr;
+  }
+  char *dup () const { return g_strdup (get ()); }
+
+  /* Stores a copy; the argument may point into the current text. */
+  void set (const char *text)
+  {
+    Text copy;
+    copy.copy_from (text);
+    release ();
+    u_ = copy.u_;
+    copy.set_tag (null_mark);
+  }
+
+  /* Adopts an allocated string without copying it. */
+  void take (char *text) noexcept
+  {
+    release ();
+    set_heap (text);
+  }
+
+ private:
+  static constexpr size_t inline_max = 15;
+  static constexpr unsigned char allocated = 0xff, null_mark = 0xfe;
+
+  unsigned char tag_ () const noexcept { return static_cast<unsigned char> (u_.chars[inline_max]); }
+  void set_tag (unsigned char tag) noexcept { u_.chars[inline_max] = static_cast<char> (tag); }
+
+  void put_inline (const char *text, size_t length) noexcept
+  {
+    memcpy (u_.chars, text, length);
+    u_.chars[length] = '\0';
+    set_tag (static_cast<unsigned char> (inline_max - length));
+  }
+
+  void set_heap (char *text) noexcept
+  {
+    if (!text) {
+      set_tag (null_mark);
+      return;
+    }
+    u_.heap = text;
+    set_tag (allocated);
+  }
+
+  /* Into a Text that owns nothing. */
+  void copy_from (const char *text)
+  {
+    size_t length = text ? strlen (text) : 0;
+    if (text && length <= inline_max)
+      put_inline (text, length);
+    else
+      set_heap (text ? static_cast<char *> (g_memdup2 (text, length + 1)) : nullptr);
+  }
+
+  void release () noexcept
+  {
+    if (tag_ () == allocated)
+      g_free (u_.heap);
+    set_tag (null_mark);
+  }
+
+  union {
+    char *heap;
+    char chars[inline_max + 1];
+  } u_;
 };
+
+}  // namespace
+
+namespace lm {
+
+/* Text behind a string property, as FieldOps<String> does for lm::String. */
+template <>
+struct FieldOps<Text> {
+  using arg = const char *;
+  static const char *read (const Text &field) noexcept { return field.get (); }
+  static bool store (Text &field, const char *value, Notify rule)
+  {
+    if (rule != Notify::EVERY_CALL && g_strcmp0 (field.get (), value) == 0)
+      return false;
+    field.set (value);
+    return true;
+  }
+  static void to_gvalue (GValue *value, const Text &field) { g_value_set_string (value, field.get ()); }
+  static const char *from_gvalue (const GValue *value) { return g_value_get_string (value); }
+};
+
+}  // namespace lm
+
+struct TavrelModelDataValueStringPrivate {
+  Text itsvalue;
+};
+
+static_assert (sizeof (TavrelModelDataValueStringPrivate) == 16, "a string value's text fits GObject's padding");
 
 G_DEFINE_TYPE_WITH_PRIVATE (TavrelModelDataValueString, tavrel_model_data_value_string,
                             TAVREL_MODEL_DATA_TYPE_VALUE_OBJECT)
@@ -30,7 +144,7 @@ LM_DEFINE_PRIVATE (TavrelModelDataValueString, tavrel_model_data_value_string, T
 using StringPriv = TavrelModelDataValueStringPrivate;
 
 /* Class operations only ever see instances of ValueString or a subclass. */
-static inline lm::String &
+static inline Text &
 text_of (gpointer self)
 {
   return lm::priv (static_cast<TavrelModelDataValueString *> (self))->itsvalue;

@@ -78,8 +78,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
   {
     std::vector<Run> shown = runs;
     for (Run &run : shown) {
-      /* Repetitions compare like with like: a median with the floor's median. */
-      std::string name = run.run_name.str ();
+      /* Repetitions compare like with like: a median with the floor's median.
+       * The registered name, without the suffixes that options such as a
+       * fixed number of iterations add to the displayed one. */
+      std::string name = run.run_name.function_name;
       if (name.rfind ("floor", 0) == 0) {
         floors_[name + "|" + run.aggregate_name] = cost (run);
         continue;

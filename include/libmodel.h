@@ -762,6 +762,13 @@ TAVREL_MODEL_API void tavrel_model_data_table_model_set_value_at (TavrelModelDat
  * factory's value for the column's kind and no text); it is not added. */
 TAVREL_MODEL_API TavrelModelDataRowModel *tavrel_model_data_table_model_new_row (TavrelModelDataTableModel *self) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API gint tavrel_model_data_table_model_append (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
+/* A driver's fast path, beside append: turns one result
+ * row's cell texts into values through the factory, by the kinds of the
+ * table's columns (a null text, like "(Null)", gives the database NULL), and
+ * appends the row as append does: announced, version INITIAL.  Returns its
+ * position, or -1 when n_texts differs from the number of columns, texts is
+ * null with a positive count, or the table has no columns. */
+TAVREL_MODEL_API gint tavrel_model_data_table_model_append_texts (TavrelModelDataTableModel *self, const gchar *const *texts, gint n_texts) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API gint tavrel_model_data_table_model_insert (TavrelModelDataTableModel *self, gint position, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API void tavrel_model_data_table_model_delete (TavrelModelDataTableModel *self, TavrelModelDataRowModel *row) TAVREL_MODEL_NOEXCEPT;
 TAVREL_MODEL_API TavrelModelDataRowModel *tavrel_model_data_table_model_delete_at (TavrelModelDataTableModel *self, gint position) TAVREL_MODEL_NOEXCEPT;

@@ -89,6 +89,17 @@ main (void)
   CHECK (strcmp (version, "UPDATE") == 0);
   CHECK (TAVREL_MODEL_DATA_ROW_MODEL_GET_CLASS (row)->clone != NULL);
 
+  {
+    /* A driver's row from its texts, as a C driver writes it. */
+    const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING};
+    const gchar *texts[] = {"42", NULL};
+    g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 2);
+    g_autoptr (TavrelModelDataValueObject) cell = NULL;
+    CHECK (tavrel_model_data_table_model_append_texts (table, texts, 2) == 0);
+    cell = tavrel_model_data_table_model_get_value_at (table, 1, 0);
+    CHECK (TAVREL_MODEL_DATA_IS_VALUE_NULL (cell));
+  }
+
   if (failures == 0)
     printf ("c header: ok\n");
   return failures == 0 ? 0 : 1;

@@ -359,3 +359,118 @@ TEST_F (Rows, ReleasingARowReleasesItsValues)
   EXPECT_TRUE (copy_watch.finalized ());
   EXPECT_TRUE (copied_watch.finalized ());
 }
+
+/* A row filled by the library keeps its values in storage of its own until
+ * a caller asks for the list; the list then holds those very values and is
+ * from then on the row's storage: what goes in through either is seen
+ * through both, and by every reader. */
+TEST_F (Rows, TheListHandedOutIsTheRowsStorage)
+{
+  g_autoptr (TavrelModelDataRowModel) source = row_of ({1, 2});
+  g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_row_model_clone (source);
+  ASSERT_EQ (2u, g_list_model_get_n_items (G_LIST_MODEL (row)));
+
+  /* Written before the list exists, seen in the list made afterwards. */
+  g_autoptr (TavrelModelDataValueError) early = tavrel_model_data_value_error_new (7, "early");
+  tavrel_model_data_row_model_set_value_at (row, 1, TAVREL_MODEL_DATA_VALUE_OBJECT (early));
+  g_autoptr (TavrelModelDataValueObject) first = tavrel_model_data_row_model_get_value_at (row, 0);
+
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
+  ASSERT_NE (nullptr, values);
+  ASSERT_EQ (2, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (values)));
+  gpointer listed_first = gee_abstract_list_get (GEE_ABSTRACT_LIST (values), 0);
+  gpointer listed_second = gee_abstract_list_get (GEE_ABSTRACT_LIST (values), 1);
+  EXPECT_EQ (first, listed_first) << "the list holds the row's own values, not copies";
+  EXPECT_EQ (early, listed_second);
+  g_object_unref (listed_first);
+  g_object_unref (listed_second);
+  EXPECT_EQ (2u, G_OBJECT (early)->ref_count) << "the value moved into the list and is held once";
+  EXPECT_EQ (values, tavrel_model_data_row_model_get_values (row)) << "one list for the row's life";
+  GeeArrayList *property = nullptr;
+  g_object_get (row, "values", &property, nullptr);
+  EXPECT_EQ (values, property);
+  g_object_unref (property);
+
+  /* Added through the list: seen by position, by the list model and by clone. */
+  g_autoptr (TavrelModelDataValueError) added = tavrel_model_data_value_error_new (8, "added");
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), added);
+  EXPECT_EQ ("8:added", text_at (row, 2));
+  ASSERT_EQ (3u, g_list_model_get_n_items (G_LIST_MODEL (row)));
+  gpointer item = g_list_model_get_item (G_LIST_MODEL (row), 2);
+  EXPECT_EQ (added, item);
+  g_object_unref (item);
+  g_autoptr (TavrelModelDataRowModel) copy = tavrel_model_data_row_model_clone (row);
+  ASSERT_EQ (3u, g_list_model_get_n_items (G_LIST_MODEL (copy)));
+  EXPECT_EQ ("1:e", text_at (copy, 0));
+  EXPECT_EQ ("7:early", text_at (copy, 1));
+  EXPECT_EQ ("8:added", text_at (copy, 2));
+
+  /* Written through the row, seen in the list. */
+  g_autoptr (TavrelModelDataValueError) late = tavrel_model_data_value_error_new (9, "late");
+  tavrel_model_data_row_model_set_value_at (row, 0, TAVREL_MODEL_DATA_VALUE_OBJECT (late));
+  gpointer replaced = gee_abstract_list_get (GEE_ABSTRACT_LIST (values), 0);
+  EXPECT_EQ (late, replaced);
+  g_object_unref (replaced);
+  tavrel_model_data_row_model_set_value_at (row, 3, TAVREL_MODEL_DATA_VALUE_OBJECT (late));
+  expect_critical ("tavrel_model_data_row_model_set_value_at: assertion '0 <= position && position < m_values.size' failed");
+
+  /* Removed through the list: gone for every reader. */
+  gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (values));
+  EXPECT_EQ (0u, g_list_model_get_n_items (G_LIST_MODEL (row)));
+  EXPECT_EQ ("<none>", text_at (row, 0));
+}
+
+/* The copy's values are its own whether or not either row handed out its
+ * list, and releasing a row releases them however they are stored. */
+TEST_F (Rows, StorageOfEitherKindOwnsItsValues)
+{
+  for (bool listed : {false, true}) {
+    TavrelModelDataRowModel *source = row_of ({1, 2, 3});
+    TavrelModelDataRowModel *row = tavrel_model_data_row_model_clone (source);
+    g_object_unref (source);
+    if (listed)
+      tavrel_model_data_row_model_get_values (row);
+    TavrelModelDataValueObject *values[3];
+    for (gint i = 0; i < 3; i++) {
+      values[i] = tavrel_model_data_row_model_get_value_at (row, i);
+      EXPECT_EQ (2u, G_OBJECT (values[i])->ref_count) << "held by the row and the test";
+    }
+    Watch row_watch (row), first (values[0]), second (values[1]), third (values[2]);
+    /* A value replaced in place is released at once, the new one kept. */
+    g_autoptr (TavrelModelDataValueError) replacement = tavrel_model_data_value_error_new (5, "r");
+    tavrel_model_data_row_model_set_value_at (row, 1, TAVREL_MODEL_DATA_VALUE_OBJECT (replacement));
+    for (TavrelModelDataValueObject *value : values)
+      g_object_unref (value);
+    EXPECT_TRUE (second.finalized ()) << "listed " << listed;
+    EXPECT_FALSE (first.finalized ());
+    /* Handing back the value already there keeps it. */
+    tavrel_model_data_row_model_set_value_at (row, 1, TAVREL_MODEL_DATA_VALUE_OBJECT (replacement));
+    EXPECT_EQ ("5:r", text_at (row, 1));
+
+    g_object_unref (row);
+    EXPECT_TRUE (row_watch.finalized ());
+    EXPECT_TRUE (first.finalized ());
+    EXPECT_TRUE (third.finalized ());
+    EXPECT_EQ (1u, G_OBJECT (replacement)->ref_count);
+  }
+}
+
+/* Anything put in the list is handed out as it is, and whatever is no
+ * value is reported each time it is read. */
+TEST_F (Rows, AnElementThatIsNoValueIsReportedWhenRead)
+{
+  g_autoptr (TavrelModelDataRowModel) row = row_of ({1});
+  g_autoptr (TavrelModelDataColumnModel) stranger = tavrel_model_data_column_model_new ();
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (tavrel_model_data_row_model_get_values (row)), stranger);
+  for (int i = 0; i < 2; i++) {
+    TavrelModelDataValueObject *read = tavrel_model_data_row_model_get_value_at (row, 1);
+    EXPECT_EQ ((gpointer) stranger, (gpointer) read);
+    g_object_unref (read);
+    std::vector<lmtest::LogRecord> log = take_log ();
+    ASSERT_EQ (1u, log.size ()) << "read " << i;
+    EXPECT_NE (std::string::npos, log[0].message.find ("invalid cast from 'TavrelModelDataColumnModel'"))
+        << log[0].message;
+  }
+  EXPECT_EQ ("1:e", text_at (row, 0));
+  EXPECT_EQ (0u, pending ());
+}

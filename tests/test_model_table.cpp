@@ -125,8 +125,7 @@ class Tables : public lmtest::Test {
 
   static TavrelModelDataRowModel *row_at (TavrelModelDataTableModel *table, gint position)
   {
-    return static_cast<TavrelModelDataRowModel *> (
-        gee_abstract_list_get (GEE_ABSTRACT_LIST (tavrel_model_data_table_model_get_rows (table)), position));
+    return static_cast<TavrelModelDataRowModel *> (g_list_model_get_item (G_LIST_MODEL (table), guint (position)));
   }
 
   /* The table holds the row; the test only looks at it. */
@@ -653,116 +652,122 @@ TEST_F (Tables, DeleteMarkRemovesTheRowAtItsPosition)
  * from the announcements alone holds exactly the table's rows. */
 TEST_F (Tables, ListObserversSeeEveryChange)
 {
-  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_ERROR};
-  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 1);
-  Mirror mirror (table);
-  int code = 0;
-  auto fresh = [&] (TavrelModelTransformDataVersion version = INITIAL) { return row_of ({code++}, version); };
-  auto step = [&] (const std::string &name, auto &&operation) {
-    operation ();
-    mirror.expect_matches (name);
-  };
-  auto append = [&] (TavrelModelTransformDataVersion version) {
-    g_autoptr (TavrelModelDataRowModel) row = fresh (version);
-    tavrel_model_data_table_model_append (table, row);
-  };
-  auto insert = [&] (gint position, TavrelModelTransformDataVersion version) {
-    g_autoptr (TavrelModelDataRowModel) row = fresh (version);
-    tavrel_model_data_table_model_insert (table, position, row);
-  };
+  for (bool listed : {false, true}) {
+    SCOPED_TRACE (listed ? "with the row list handed out" : "without the row list");
+    const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_ERROR};
+    g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 1);
+    /* The rows in the table's own storage, or in the list handed out. */
+    if (listed)
+      tavrel_model_data_table_model_get_rows (table);
+    Mirror mirror (table);
+    int code = 0;
+    auto fresh = [&] (TavrelModelTransformDataVersion version = INITIAL) { return row_of ({code++}, version); };
+    auto step = [&] (const std::string &name, auto &&operation) {
+      operation ();
+      mirror.expect_matches (name);
+    };
+    auto append = [&] (TavrelModelTransformDataVersion version) {
+      g_autoptr (TavrelModelDataRowModel) row = fresh (version);
+      tavrel_model_data_table_model_append (table, row);
+    };
+    auto insert = [&] (gint position, TavrelModelTransformDataVersion version) {
+      g_autoptr (TavrelModelDataRowModel) row = fresh (version);
+      tavrel_model_data_table_model_insert (table, position, row);
+    };
 
-  step ("append", [&] { append (INITIAL); });
-  step ("append insert row", [&] { append (INSERT); });
-  step ("insert at the front", [&] { insert (0, INSERT); });
-  step ("insert in the middle", [&] { insert (1, INITIAL); });
-  step ("insert at the end", [&] { insert (n_rows (table), INITIAL); });
-  step ("insert negative", [&] { insert (-1, INSERT); });
-  step ("append a row again", [&] {
-    g_autoptr (TavrelModelDataRowModel) row = row_at (table, 1);
-    tavrel_model_data_table_model_append (table, row);
-  });
-  step ("insert a row again before itself", [&] {
-    g_autoptr (TavrelModelDataRowModel) row = row_at (table, 3);
-    tavrel_model_data_table_model_insert (table, 0, row);
-  });
-  step ("insert a row again after itself", [&] {
-    g_autoptr (TavrelModelDataRowModel) row = row_at (table, 0);
-    tavrel_model_data_table_model_insert (table, 4, row);
-  });
-  step ("UPDATE mark", [&] { tavrel_model_data_table_model_update_row_version (table, 2, UPDATE); });
-  step ("DELETE mark on an INSERT row", [&] {
-    gint position = 0;
-    while (version_at (table, position) != INSERT)
-      position++;
-    tavrel_model_data_table_model_update_row_version (table, position, DELETE);
-  });
-  step ("DELETE mark on another row", [&] {
-    gint position = 0;
-    while (version_at (table, position) == INSERT)
-      position++;
-    tavrel_model_data_table_model_update_row_version (table, position, DELETE);
-  });
-  step ("delete", [&] {
-    g_autoptr (TavrelModelDataRowModel) row = row_at (table, n_rows (table) - 1);
-    tavrel_model_data_table_model_delete (table, row);
-  });
-  step ("delete_at the front", [&] {
-    g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_delete_at (table, 0);
-  });
-  step ("delete_at the middle", [&] {
-    g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_delete_at (table, n_rows (table) / 2);
-  });
-  step ("clear", [&] { tavrel_model_data_table_model_clear (table, FALSE); });
-  step ("append after clear", [&] { append (INSERT); });
-  step ("clear with columns", [&] { tavrel_model_data_table_model_clear (table, TRUE); });
-  step ("clear when empty", [&] { tavrel_model_data_table_model_clear (table, TRUE); });
+    step ("append", [&] { append (INITIAL); });
+    step ("append insert row", [&] { append (INSERT); });
+    step ("insert at the front", [&] { insert (0, INSERT); });
+    step ("insert in the middle", [&] { insert (1, INITIAL); });
+    step ("insert at the end", [&] { insert (n_rows (table), INITIAL); });
+    step ("insert negative", [&] { insert (-1, INSERT); });
+    step ("append a row again", [&] {
+      g_autoptr (TavrelModelDataRowModel) row = row_at (table, 1);
+      tavrel_model_data_table_model_append (table, row);
+    });
+    step ("insert a row again before itself", [&] {
+      g_autoptr (TavrelModelDataRowModel) row = row_at (table, 3);
+      tavrel_model_data_table_model_insert (table, 0, row);
+    });
+    step ("insert a row again after itself", [&] {
+      g_autoptr (TavrelModelDataRowModel) row = row_at (table, 0);
+      tavrel_model_data_table_model_insert (table, 4, row);
+    });
+    step ("UPDATE mark", [&] { tavrel_model_data_table_model_update_row_version (table, 2, UPDATE); });
+    step ("DELETE mark on an INSERT row", [&] {
+      gint position = 0;
+      while (version_at (table, position) != INSERT)
+        position++;
+      tavrel_model_data_table_model_update_row_version (table, position, DELETE);
+    });
+    step ("DELETE mark on another row", [&] {
+      gint position = 0;
+      while (version_at (table, position) == INSERT)
+        position++;
+      tavrel_model_data_table_model_update_row_version (table, position, DELETE);
+    });
+    step ("delete", [&] {
+      g_autoptr (TavrelModelDataRowModel) row = row_at (table, n_rows (table) - 1);
+      tavrel_model_data_table_model_delete (table, row);
+    });
+    step ("delete_at the front", [&] {
+      g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_delete_at (table, 0);
+    });
+    step ("delete_at the middle", [&] {
+      g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_delete_at (table, n_rows (table) / 2);
+    });
+    step ("clear", [&] { tavrel_model_data_table_model_clear (table, FALSE); });
+    step ("append after clear", [&] { append (INSERT); });
+    step ("clear with columns", [&] { tavrel_model_data_table_model_clear (table, TRUE); });
+    step ("clear when empty", [&] { tavrel_model_data_table_model_clear (table, TRUE); });
 
-  /* Then many steps chosen at random (with a fixed seed), so that the
-   * operations meet each other at every kind of position. */
-  g_autoptr (GRand) rand = g_rand_new_with_seed (20240611);
-  for (int i = 0; i < 600; i++) {
-    gint n = n_rows (table);
-    gint any = n ? g_rand_int_range (rand, 0, n) : 0;
-    auto version = g_rand_boolean (rand) ? INSERT : INITIAL;
-    switch (g_rand_int_range (rand, 0, 10)) {
-    case 0: step ("random append", [&] { append (version); }); break;
-    case 1: step ("random insert", [&] { insert (g_rand_int_range (rand, -1, n + 1), version); }); break;
-    case 2:
-      if (n)
-        step ("random append again", [&] {
-          g_autoptr (TavrelModelDataRowModel) row = row_at (table, any);
-          tavrel_model_data_table_model_insert (table, g_rand_int_range (rand, 0, n + 1), row);
+    /* Then many steps chosen at random (with a fixed seed), so that the
+     * operations meet each other at every kind of position. */
+    g_autoptr (GRand) rand = g_rand_new_with_seed (20240611);
+    for (int i = 0; i < 600; i++) {
+      gint n = n_rows (table);
+      gint any = n ? g_rand_int_range (rand, 0, n) : 0;
+      auto version = g_rand_boolean (rand) ? INSERT : INITIAL;
+      switch (g_rand_int_range (rand, 0, 10)) {
+      case 0: step ("random append", [&] { append (version); }); break;
+      case 1: step ("random insert", [&] { insert (g_rand_int_range (rand, -1, n + 1), version); }); break;
+      case 2:
+        if (n)
+          step ("random append again", [&] {
+            g_autoptr (TavrelModelDataRowModel) row = row_at (table, any);
+            tavrel_model_data_table_model_insert (table, g_rand_int_range (rand, 0, n + 1), row);
+          });
+        break;
+      case 3:
+        if (n)
+          step ("random delete", [&] {
+            g_autoptr (TavrelModelDataRowModel) row = row_at (table, any);
+            tavrel_model_data_table_model_delete (table, row);
+          });
+        break;
+      case 4:
+        step ("random delete_at", [&] {
+          g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_delete_at (table, any);
         });
-      break;
-    case 3:
-      if (n)
-        step ("random delete", [&] {
-          g_autoptr (TavrelModelDataRowModel) row = row_at (table, any);
-          tavrel_model_data_table_model_delete (table, row);
-        });
-      break;
-    case 4:
-      step ("random delete_at", [&] {
-        g_autoptr (TavrelModelDataRowModel) row = tavrel_model_data_table_model_delete_at (table, any);
-      });
-      break;
-    case 5:
-    case 6:
-      if (n)
-        step ("random DELETE mark", [&] { tavrel_model_data_table_model_update_row_version (table, any, DELETE); });
-      break;
-    case 7:
-      if (n)
-        step ("random UPDATE mark", [&] { tavrel_model_data_table_model_update_row_version (table, any, UPDATE); });
-      break;
-    case 8:
-      if (g_rand_int_range (rand, 0, 20) == 0)
-        step ("random clear", [&] { tavrel_model_data_table_model_clear (table, g_rand_boolean (rand)); });
-      break;
-    default: step ("random insert at the front", [&] { insert (0, version); }); break;
+        break;
+      case 5:
+      case 6:
+        if (n)
+          step ("random DELETE mark", [&] { tavrel_model_data_table_model_update_row_version (table, any, DELETE); });
+        break;
+      case 7:
+        if (n)
+          step ("random UPDATE mark", [&] { tavrel_model_data_table_model_update_row_version (table, any, UPDATE); });
+        break;
+      case 8:
+        if (g_rand_int_range (rand, 0, 20) == 0)
+          step ("random clear", [&] { tavrel_model_data_table_model_clear (table, g_rand_boolean (rand)); });
+        break;
+      default: step ("random insert at the front", [&] { insert (0, version); }); break;
+      }
+      if (HasFailure ())
+        break;
     }
-    if (HasFailure ())
-      break;
   }
 }
 
@@ -896,4 +901,200 @@ TEST_F (Tables, ReleasingATableReleasesItsRowsAndColumns)
   EXPECT_FALSE (kept_watch.finalized ());
   g_object_unref (taken);
   EXPECT_TRUE (kept_watch.finalized ());
+}
+
+/* A driver's row from its cell texts: the factory's values by the columns'
+ * kinds, a null text the database NULL, appended and announced as append
+ * does, at version INITIAL. */
+TEST_F (Tables, AppendTextsBuildsARowFromCellTexts)
+{
+  lmtest::SavedZone zone;
+  lmtest::use_zone ("UTC");
+  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING,
+                                           TAVREL_MODEL_DATA_DATA_TYPE_DOUBLE, TAVREL_MODEL_DATA_DATA_TYPE_TIMESTAMP,
+                                           TAVREL_MODEL_DATA_DATA_TYPE_BOOLEAN};
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 5);
+  add (table, {1});
+  Mirror mirror (table);
+
+  const gchar *const first[] = {"12345", "hello world", "3.25", "2024-03-05 14:07:09", "true"};
+  EXPECT_EQ (1, tavrel_model_data_table_model_append_texts (table, first, 5));
+  const gchar *const second[] = {"(Null)", nullptr, "-0.5e3", "not a time", "TRUE"};
+  EXPECT_EQ (2, tavrel_model_data_table_model_append_texts (table, second, 5));
+  EXPECT_EQ ((std::vector<Change>{{1, 0, 1}, {2, 0, 1}}), mirror.take_changes ());
+  mirror.expect_matches ("appending texts");
+
+  for (gint col = 0; col < 5; col++) {
+    for (gint row : {1, 2}) {
+      const char *text = (row == 1 ? first : second)[col];
+      g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_table_model_get_value_at (table, col, row);
+      g_autoptr (TavrelModelDataIValue) expected =
+          tavrel_model_data_ivalue_factory (kinds[col], text ? text : "(Null)");
+      ASSERT_NE (nullptr, value);
+      EXPECT_EQ (G_OBJECT_TYPE (expected), G_OBJECT_TYPE (value)) << col << ", " << row;
+      EXPECT_EQ (lmtest::render (expected), lmtest::render (value)) << col << ", " << row;
+    }
+  }
+  g_autoptr (TavrelModelDataValueObject) null_cell = tavrel_model_data_table_model_get_value_at (table, 1, 2);
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_NULL, G_OBJECT_TYPE (null_cell))
+      << "a null text is the database NULL, not the kind's default";
+  EXPECT_EQ (INITIAL, version_at (table, 1));
+  EXPECT_EQ (INITIAL, version_at (table, 2));
+
+  /* The row is a row like any other: its list holds the values, and what
+   * is added to it is seen by the table. */
+  TavrelModelDataRowModel *row = row_borrowed (table, 1);
+  GeeArrayList *values = tavrel_model_data_row_model_get_values (row);
+  ASSERT_EQ (5, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (values)));
+  g_autoptr (TavrelModelDataValueError) extra = tavrel_model_data_value_error_new (6, "extra");
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (values), extra);
+  EXPECT_EQ ("6:extra", text_at (table, 5, 1));
+  tavrel_model_data_table_model_set_value_at (table, 0, 2, TAVREL_MODEL_DATA_VALUE_OBJECT (extra));
+  EXPECT_EQ ("6:extra", text_at (table, 0, 2));
+
+  /* Columns put in through the list count, a null entry as a value of
+   * unknown kind. */
+  g_autoptr (TavrelModelDataTableModel) listed = tavrel_model_data_table_model_new ();
+  GeeArrayList *columns = tavrel_model_data_table_model_get_columns (listed);
+  g_autoptr (TavrelModelDataColumnModel) number = tavrel_model_data_column_model_new_full ("n", TAVREL_MODEL_DATA_DATA_TYPE_INT64);
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), number);
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (columns), nullptr);
+  const gchar *const pair[] = {"0x10", "<a/>"};
+  EXPECT_EQ (0, tavrel_model_data_table_model_append_texts (listed, pair, 2));
+  EXPECT_EQ ("16", text_at (listed, 0, 0));
+  g_autoptr (TavrelModelDataValueObject) unknown = tavrel_model_data_table_model_get_value_at (listed, 1, 0);
+  EXPECT_EQ (TAVREL_MODEL_DATA_TYPE_VALUE_XML, G_OBJECT_TYPE (unknown));
+  EXPECT_EQ ("<a/>", text_at (listed, 1, 0));
+
+  /* The rows and their values go with the table. */
+  TavrelModelDataTableModel *owned = tavrel_model_data_table_model_new_with_types (kinds, 5);
+  tavrel_model_data_table_model_append_texts (owned, first, 5);
+  TavrelModelDataValueObject *cell = tavrel_model_data_table_model_get_value_at (owned, 1, 0);
+  Watch cell_watch (cell), owned_watch (owned);
+  g_object_unref (cell);
+  g_object_unref (owned);
+  EXPECT_TRUE (owned_watch.finalized ());
+  EXPECT_TRUE (cell_watch.finalized ());
+}
+
+TEST_F (Tables, AppendTextsRejectsWhatDoesNotFitTheColumns)
+{
+  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32, TAVREL_MODEL_DATA_DATA_TYPE_STRING};
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 2);
+  add (table, {1});
+  Mirror mirror (table);
+  const gchar *const texts[] = {"1", "a", "extra"};
+
+  for (gint count : {1, 3, -2, 0}) {
+    EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (table, texts, count));
+    expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'n_texts == m_columns.size' failed");
+  }
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (table, nullptr, 2));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'texts != NULL || n_texts <= 0' failed");
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (table, nullptr, 0));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'n_texts == m_columns.size' failed");
+
+  g_autoptr (TavrelModelDataTableModel) bare = tavrel_model_data_table_model_new ();
+  Mirror bare_mirror (bare);
+  for (gint count : {0, 2}) {
+    EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (bare, texts, count));
+    expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'm_columns.size > 0' failed");
+  }
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (bare, nullptr, 0));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'm_columns.size > 0' failed");
+  EXPECT_EQ (0, n_rows (bare));
+  EXPECT_TRUE (bare_mirror.take_changes ().empty ());
+
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (nullptr, texts, 2));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'self != NULL' failed");
+  g_autoptr (TavrelModelDataColumnModel) column = tavrel_model_data_column_model_new ();
+  EXPECT_EQ (-1, tavrel_model_data_table_model_append_texts (reinterpret_cast<TavrelModelDataTableModel *> (column), texts, 2));
+  expect_critical ("tavrel_model_data_table_model_append_texts: assertion 'TAVREL_MODEL_DATA_IS_TABLE_MODEL (self)' failed");
+
+  EXPECT_EQ (1, n_rows (table));
+  EXPECT_TRUE (mirror.take_changes ().empty ());
+}
+
+/* The rows stay in the table's own storage until a caller asks for the
+ * list; the list then holds those very rows in order and is from then on
+ * the table's storage: what changes through either is seen through both. */
+TEST_F (Tables, TheRowListHandedOutIsTheTablesStorage)
+{
+  const TavrelModelDataDataType kinds[] = {TAVREL_MODEL_DATA_DATA_TYPE_INT32};
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new_with_types (kinds, 1);
+  const gchar *const texts[] = {"7"};
+  tavrel_model_data_table_model_append_texts (table, texts, 1);
+  TavrelModelDataRowModel *first = add (table, {1});
+  TavrelModelDataRowModel *front = row_of ({2});
+  tavrel_model_data_table_model_insert (table, 0, front);
+  g_object_unref (front);
+  tavrel_model_data_table_model_append (table, first);
+  /* front, texts, first, first */
+  g_autoptr (TavrelModelDataRowModel) gone = tavrel_model_data_table_model_delete_at (table, 1);
+  EXPECT_EQ (1u, G_OBJECT (gone)->ref_count) << "taken out, the row is the caller's alone";
+  /* front, first, first */
+  gint position = -1;
+  EXPECT_TRUE (tavrel_model_data_table_model_find (table, first, &position));
+  EXPECT_EQ (1, position);
+
+  GeeArrayList *rows = tavrel_model_data_table_model_get_rows (table);
+  ASSERT_EQ (3, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (rows)));
+  for (gint i = 0; i < 3; i++) {
+    gpointer listed = gee_abstract_list_get (GEE_ABSTRACT_LIST (rows), i);
+    g_autoptr (TavrelModelDataRowModel) item = row_at (table, i);
+    EXPECT_EQ (listed, (gpointer) item) << i;
+    g_object_unref (listed);
+  }
+  EXPECT_EQ (2u, G_OBJECT (first)->ref_count) << "held once per place in the table";
+  EXPECT_EQ (rows, tavrel_model_data_table_model_get_rows (table));
+  GeeArrayList *property = nullptr;
+  g_object_get (table, "rows", &property, nullptr);
+  EXPECT_EQ (rows, property);
+  g_object_unref (property);
+
+  /* Through the list, unannounced, yet seen by every reader. */
+  g_autoptr (TavrelModelDataRowModel) extra = row_of ({5});
+  {
+    Mirror mirror (table);
+    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (rows), extra);
+    EXPECT_TRUE (mirror.take_changes ().empty ());
+  }
+  EXPECT_EQ (4, n_rows (table));
+  EXPECT_EQ ("5:e", text_at (table, 0, 3));
+  EXPECT_TRUE (tavrel_model_data_table_model_find (table, extra, &position));
+  EXPECT_EQ (3, position);
+
+  /* Through the table, announced, and in the list. */
+  Mirror after (table);
+  tavrel_model_data_table_model_delete (table, first);
+  EXPECT_EQ (3, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (rows)));
+  const gchar *const more[] = {"8"};
+  EXPECT_EQ (3, tavrel_model_data_table_model_append_texts (table, more, 1));
+  EXPECT_EQ (4, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (rows)));
+  EXPECT_EQ ((std::vector<Change>{{1, 1, 0}, {3, 0, 1}}), after.take_changes ());
+  after.expect_matches ("changes through the table");
+  tavrel_model_data_table_model_clear (table, FALSE);
+  EXPECT_EQ (0, gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (rows)));
+  EXPECT_EQ (1u, G_OBJECT (extra)->ref_count);
+}
+
+/* Whatever a caller puts in the row list is read as before: what is no row
+ * is reported, and nothing is read out of it. */
+TEST_F (Tables, AnEntryThatIsNoRowIsReported)
+{
+  g_autoptr (TavrelModelDataTableModel) table = tavrel_model_data_table_model_new ();
+  add (table, {1});
+  g_autoptr (TavrelModelDataColumnModel) stranger = tavrel_model_data_column_model_new ();
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (tavrel_model_data_table_model_get_rows (table)), stranger);
+  ASSERT_EQ (2, n_rows (table));
+
+  EXPECT_EQ (nullptr, tavrel_model_data_table_model_get_value_at (table, 0, 1));
+  expect_critical ("tavrel_model_data_row_model_get_value_at: assertion 'TAVREL_MODEL_DATA_IS_ROW_MODEL (self)' failed");
+  g_autoptr (TavrelModelDataValueError) value = tavrel_model_data_value_error_new (9, "new");
+  tavrel_model_data_table_model_set_value_at (table, 0, 1, TAVREL_MODEL_DATA_VALUE_OBJECT (value));
+  expect_critical ("tavrel_model_data_row_model_get_values: assertion 'TAVREL_MODEL_DATA_IS_ROW_MODEL (self)' failed");
+  expect_critical (
+      "tavrel_model_data_table_model_set_value_at: assertion '0 <= col && col < m_rows[row].values.size' failed");
+  EXPECT_EQ ("1:e", text_at (table, 0, 0));
+  EXPECT_EQ (1u, G_OBJECT (value)->ref_count);
 }

@@ -2,6 +2,7 @@
 /* The value factory: cell texts and kinds become values. */
 
 #include <clocale>
+#include <cstring>
 #include <type_traits>
 #include <string>
 
@@ -306,4 +307,223 @@ TEST_F (Factory, ValuesAreNewAndOwnedByTheCaller)
   g_object_unref (first);
   g_object_unref (second);
   EXPECT_TRUE (watch.finalized ());
+}
+
+namespace {
+
+/* A number text as drivers and people write them, and as they should not:
+ * a sign, leading zeros, digits, a fraction, an exponent, each there or
+ * not, of lengths on both sides of what the short roads read. */
+std::string
+number_text (GRand *rand, bool with_fraction)
+{
+  std::string text;
+  switch (g_rand_int_range (rand, 0, 6)) {
+  case 0: text += '-'; break;
+  case 1: text += '+'; break;
+  default: break;
+  }
+  if (g_rand_int_range (rand, 0, 5) == 0)
+    text.append (size_t (g_rand_int_range (rand, 1, 4)), '0');
+  int digits = g_rand_int_range (rand, 0, 22);
+  for (int i = 0; i < digits; i++)
+    text += char ('0' + g_rand_int_range (rand, 0, 10));
+  if (with_fraction && g_rand_boolean (rand)) {
+    text += '.';
+    int fraction = g_rand_int_range (rand, 0, 26);
+    for (int i = 0; i < fraction; i++)
+      text += char ('0' + g_rand_int_range (rand, 0, 10));
+  }
+  if (with_fraction && g_rand_int_range (rand, 0, 3) == 0) {
+    text += g_rand_boolean (rand) ? 'e' : 'E';
+    if (g_rand_boolean (rand))
+      text += g_rand_boolean (rand) ? '-' : '+';
+    int exponent = g_rand_int_range (rand, 0, 5);
+    for (int i = 0; i < exponent; i++)
+      text += char ('0' + g_rand_int_range (rand, 0, 10));
+  }
+  return text;
+}
+
+guint64
+bits_of (double value)
+{
+  guint64 bits;
+  memcpy (&bits, &value, sizeof bits);
+  return bits;
+}
+
+}  // namespace
+
+/* The factory reads the common number texts itself; whatever the text,
+ * the result is GLib's, bit for bit. */
+TEST_F (Factory, ShortRoadsReadNumbersAsGLibDoes)
+{
+  const char *integers[] = {"0", "-0", "+0", "00", "007", "-007", "1", "-7", "9000000000", "999999999999999999",
+                            "-999999999999999999", "1000000000000000000", "9223372036854775807",
+                            "9223372036854775808", "-9223372036854775808", "-9223372036854775809",
+                            "99999999999999999999999", " 42", "42 ", "\t-3", "0x1F", "0X1f", "-0x10", "010", "08",
+                            "1e5", "12abc", "", "-", "+", "--1", "+-1", "1.5"};
+  for (const char *text : integers)
+    EXPECT_EQ (g_ascii_strtoll (text, nullptr, 0), lm::parse::ascii_strtoll0 (text)) << "\"" << text << "\"";
+
+  const char *decimals[] = {"", ".", "-.", "+.", "5.", ".5", "-.5", "0", "-0", "-0.0", "+0.000", "3.25", "-7",
+                            "0.1", "0.2", "0.3", "4.35", "2.675", "1.005", "0.30000000000000004", "123456789012345",
+                            "1234567890123456", "12345678901234567", "999999999999999", "9007199254740993",
+                            "0.000000000000000000001", "0.0000000000000000000001", "0.00000000000000000000001",
+                            "1e22", "1e23", "1e-22", "1e-23", "123456789012345e22", "123456789012345e-22",
+                            "1.5e300", "1.7976931348623157e308", "2e308", "4.9e-324", "1e", "1e+", "1e-", "1e-5",
+                            "1E5", "-0.5e3", "1e0005", "1e005", "inf", "-Infinity", "nan", "0x1p3", "0x10",
+                            " 1.5", "1.5 ", "1,5", "1.5.5", "1..5", "--1", "1e5.5", "00000000000000000000001.5",
+                            "1.000000000000000000000000"};
+  for (const char *text : decimals)
+    EXPECT_EQ (bits_of (g_ascii_strtod (text, nullptr)), bits_of (lm::parse::ascii_strtod (text)))
+        << "\"" << text << "\"";
+
+  g_autoptr (GRand) rand = g_rand_new_with_seed (20241208);
+  int mismatches = 0;
+  for (int i = 0; i < 200000 && mismatches < 10; i++) {
+    std::string integer = number_text (rand, false);
+    if (g_ascii_strtoll (integer.c_str (), nullptr, 0) != lm::parse::ascii_strtoll0 (integer.c_str ())) {
+      ADD_FAILURE () << "integer \"" << integer << "\"";
+      mismatches++;
+    }
+    std::string decimal = number_text (rand, true);
+    if (bits_of (g_ascii_strtod (decimal.c_str (), nullptr)) != bits_of (lm::parse::ascii_strtod (decimal.c_str ()))) {
+      ADD_FAILURE () << "decimal \"" << decimal << "\"";
+      mismatches++;
+    }
+  }
+
+  /* Whatever the process locale. */
+  const char *previous = setlocale (LC_ALL, nullptr);
+  std::string saved = previous ? previous : "C";
+  if (setlocale (LC_ALL, "de_DE.UTF-8")) {
+    double comma = lm::parse::ascii_strtod ("1,5");
+    double point = lm::parse::ascii_strtod ("1.5");
+    setlocale (LC_ALL, saved.c_str ());
+    EXPECT_EQ (1.0, comma);
+    EXPECT_EQ (1.5, point);
+  }
+}
+
+namespace {
+
+/* Both null, or the same instant in the same zone. */
+::testing::AssertionResult
+same_datetime (GDateTime *expected, GDateTime *actual)
+{
+  if (!expected || !actual) {
+    if (expected == actual)
+      return ::testing::AssertionSuccess ();
+    return ::testing::AssertionFailure () << (expected ? "null, expected a date-time" : "a date-time, expected null");
+  }
+  if (g_date_time_difference (expected, actual) != 0 ||
+      g_date_time_get_utc_offset (expected) != g_date_time_get_utc_offset (actual) ||
+      g_strcmp0 (g_time_zone_get_identifier (g_date_time_get_timezone (expected)),
+                 g_time_zone_get_identifier (g_date_time_get_timezone (actual))) != 0) {
+    g_autofree gchar *e = g_date_time_format (expected, "%F %T.%f %z %Z");
+    g_autofree gchar *a = g_date_time_format (actual, "%F %T.%f %z %Z");
+    return ::testing::AssertionFailure () << a << ", expected " << e;
+  }
+  return ::testing::AssertionSuccess ();
+}
+
+std::string
+digits (GRand *rand, int count, int below)
+{
+  char text[16];
+  g_snprintf (text, sizeof text, "%0*d", count, g_rand_int_range (rand, 0, below));
+  return text;
+}
+
+/* Date-time texts around the form the short road reads, and off it by one
+ * piece or another. */
+std::string
+datetime_text (GRand *rand)
+{
+  auto one_in = [rand] (int n) { return g_rand_int_range (rand, 0, n) == 0; };
+  std::string text = one_in (20) ? digits (rand, 3, 1000) : one_in (10) ? "0000" : digits (rand, 4, 10000);
+  text += one_in (30) ? "/" : "-";
+  text += one_in (30) ? digits (rand, 1, 10) : digits (rand, 2, 14);
+  text += "-";
+  text += digits (rand, 2, 33);
+  if (one_in (10))
+    return text;
+  const char *separators[] = {"T", "T", " ", " ", "t", "x", ""};
+  text += separators[g_rand_int_range (rand, 0, G_N_ELEMENTS (separators))];
+  text += digits (rand, 2, 26) + (one_in (30) ? "" : ":") + digits (rand, 2, 62) + ":" + digits (rand, 2, 63);
+  if (one_in (2)) {
+    text += one_in (4) ? "," : ".";
+    int places = g_rand_int_range (rand, 0, 13);
+    for (int i = 0; i < places; i++)
+      text += char ('0' + g_rand_int_range (rand, 0, 10));
+  }
+  const char *zones[] = {"", "", "", "Z", "Z", "z", "+02:00", "-0130", "+05", "x"};
+  text += zones[g_rand_int_range (rand, 0, G_N_ELEMENTS (zones))];
+  return text;
+}
+
+/* What the date-time constructors did before the short road: GLib's
+ * parse, and a date alone as that date at T00:00:00. */
+GDateTime *
+glib_or_date (const char *text, GTimeZone *zone)
+{
+  GDateTime *parsed = g_date_time_new_from_iso8601 (text, zone);
+  bool date_alone = strlen (text) == 10 && text[4] == '-' && text[7] == '-';
+  for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+    date_alone = date_alone && g_ascii_isdigit (text[i]);
+  if (!parsed && date_alone) {
+    std::string midnight = std::string (text) + "T00:00:00";
+    parsed = g_date_time_new_from_iso8601 (midnight.c_str (), zone);
+  }
+  return parsed;
+}
+
+}  // namespace
+
+/* The date-time texts databases deliver are read without GLib's parser
+ * into the arguments it would hand g_date_time_new; whatever the text and
+ * default zone, the result is GLib's. */
+TEST_F (Factory, ShortRoadReadsDateTimesAsGLibDoes)
+{
+  g_autoptr (GTimeZone) utc = g_time_zone_new_utc ();
+  g_autoptr (GTimeZone) offset = g_time_zone_new_identifier ("+03:00");
+  g_autoptr (GTimeZone) berlin = g_time_zone_new_identifier ("Europe/Berlin");
+  GTimeZone *zones[] = {utc, offset, berlin, nullptr};
+
+  const char *texts[] = {"2024-03-05 14:07:09", "2024-03-05T14:07:09", "2024-03-05t14:07:09",
+                         "2024-03-05T14:07:09Z", "2024-03-05T14:07:09.5", "2024-03-05T14:07:09,25Z",
+                         "2024-03-05T14:07:09.123456", "2024-03-05T14:07:09.1234567", "2024-03-05T14:07:09.999999999",
+                         "2024-03-05T14:07:09.9999999999", "2024-03-05T14:07:09.", "2024-03-05T14:07:09.Z",
+                         "2024-03-05T23:59:60", "2024-03-05T23:59:61.5", "2024-03-05T23:59:62",
+                         "2024-03-05T24:00:00", "2024-02-30T00:00:00", "0000-01-01T00:00:00", "9999-12-31T23:59:59.999",
+                         "2024-03-05T14:07:09z", "2024-03-05T14:07:09+01:00", "2024-03-05T14:07:09-05",
+                         "2024-03-05T14:07:09 ", "2024-03-05T14:07", "2024-03-05T140709", "20240305T14:07:09",
+                         "2024-03-05", "2024-3-05", "2024-03-05x14:07:09", "2024-03-05  14:07:09",
+                         "2024-10-27T02:30:00", "2024-03-31T02:30:00", "", "T", "2024-03-05T"};
+  for (GTimeZone *zone : zones) {
+    for (const char *text : texts) {
+      g_autoptr (GDateTime) expected = g_date_time_new_from_iso8601 (text, zone);
+      g_autoptr (GDateTime) actual = lm::parse::iso8601 (text, zone);
+      EXPECT_TRUE (same_datetime (expected, actual)) << "\"" << text << "\" in " << (zone ? g_time_zone_get_identifier (zone) : "no zone");
+      g_autoptr (GDateTime) expected_date = glib_or_date (text, zone);
+      g_autoptr (GDateTime) actual_date = lm::parse::iso8601_or_date (text, zone);
+      EXPECT_TRUE (same_datetime (expected_date, actual_date)) << "\"" << text << "\" or date";
+    }
+  }
+
+  g_autoptr (GRand) rand = g_rand_new_with_seed (20241208);
+  int mismatches = 0;
+  for (int i = 0; i < 100000 && mismatches < 10; i++) {
+    std::string text = datetime_text (rand);
+    GTimeZone *zone = zones[g_rand_int_range (rand, 0, G_N_ELEMENTS (zones))];
+    g_autoptr (GDateTime) expected = glib_or_date (text.c_str (), zone);
+    g_autoptr (GDateTime) actual = lm::parse::iso8601_or_date (text.c_str (), zone);
+    ::testing::AssertionResult same = same_datetime (expected, actual);
+    if (!same) {
+      ADD_FAILURE () << "\"" << text << "\": " << same.message ();
+      mismatches++;
+    }
+  }
 }

@@ -152,6 +152,40 @@ TEST_F (Text, SetItsvalueNotifiesEveryCallAndNullText)
   expect_critical (critical_text ("tavrel_model_data_value_uuid_construct_uuid", "uuid != NULL"));
 }
 
+/* Short texts live in the value itself and long ones beside it; every
+ * length on either side of the border, and every change from one form to
+ * the other, reads back as written, also when the new text is a piece of
+ * the old one. */
+TEST_F (Text, TextsOfEveryLengthReadBackAsWritten)
+{
+  const std::string alphabet = "abcdefghijklmnopqrstuvwxyz\xc3\xa9\xc3\xa8" "ABCDEFGHIJKLMNOP";
+  g_autoptr (TavrelModelDataValueString) changed = tavrel_model_data_value_string_new ("");
+  for (size_t length = 0; length <= 40; length++) {
+    std::string text = alphabet.substr (0, length);
+    SCOPED_TRACE (length);
+    g_autoptr (TavrelModelDataValueJson) made = tavrel_model_data_value_json_new (text.c_str ());
+    EXPECT_EQ (text, tavrel_model_data_value_string_get_itsvalue (TAVREL_MODEL_DATA_VALUE_STRING (made)));
+    EXPECT_EQ (text, render (made));
+    g_autoptr (TavrelModelDataValueObject) copy = tavrel_model_data_value_object_clone (as_value (made));
+    EXPECT_EQ (text, render (copy));
+
+    /* From the previous length's text to this one, then to its own tail. */
+    tavrel_model_data_value_string_set_itsvalue (changed, text.c_str ());
+    EXPECT_EQ (text, tavrel_model_data_value_string_get_itsvalue (changed));
+    if (length > 0) {
+      tavrel_model_data_value_string_set_itsvalue (changed, tavrel_model_data_value_string_get_itsvalue (changed) + 1);
+      EXPECT_EQ (text.substr (1), tavrel_model_data_value_string_get_itsvalue (changed));
+    }
+    g_object_set (changed, "itsvalue", text.c_str (), nullptr);
+    g_autofree gchar *read = nullptr;
+    g_object_get (changed, "itsvalue", &read, nullptr);
+    EXPECT_EQ (text, read);
+    tavrel_model_data_value_string_set_itsvalue (changed, nullptr);
+    EXPECT_EQ (nullptr, tavrel_model_data_value_string_get_itsvalue (changed));
+    tavrel_model_data_value_string_set_itsvalue (changed, text.c_str ());
+  }
+}
+
 TEST_F (Text, ClonesKeepClassAndText)
 {
   g_autoptr (TavrelModelDataValueString) text = tavrel_model_data_value_string_new ("t");
