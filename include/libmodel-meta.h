@@ -167,10 +167,16 @@ TAVREL_MODEL_API gchar *tavrel_model_meta_db_object_to_string (TavrelModelMetaDB
 #define TAVREL_MODEL_META_TYPE_IMETA_DATA (tavrel_model_meta_imeta_data_get_type ())
 TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelMetaIMetaData, tavrel_model_meta_imeta_data, TAVREL_MODEL_META, IMETA_DATA, GObject)
 
+/* Hidden from introspection for the reason given at the value interface:
+ * MetaObject fills the slots with its own class operations. */
 struct _TavrelModelMetaIMetaDataInterface {
   GTypeInterface parent_iface;
+#ifndef __GI_SCANNER__
   TavrelModelMetaIMetaData *(*clone) (TavrelModelMetaIMetaData *self);
   void (*reset) (TavrelModelMetaIMetaData *self);
+#else
+  gpointer slots[2];
+#endif
 };
 
 /**

@@ -286,8 +286,15 @@ typedef struct _TavrelModelDataValueObject TavrelModelDataValueObject;
 #define TAVREL_MODEL_DATA_TYPE_IVALUE (tavrel_model_data_ivalue_get_type ())
 TAVREL_MODEL_DECLARE_INTERFACE (TavrelModelDataIValue, tavrel_model_data_ivalue, TAVREL_MODEL_DATA, IVALUE, GObject)
 
+/*
+ * The slots are hidden from introspection: ValueObject fills them with its
+ * own class operations, and a binding that saw both would not know which
+ * one a subclass's to_string overrides.  Value classes of other languages
+ * derive from ValueObject and override its operations.
+ */
 struct _TavrelModelDataIValueInterface {
   GTypeInterface parent_iface;
+#ifndef __GI_SCANNER__
   void (*to_value) (TavrelModelDataIValue *self, GValue *result);
   gchar *(*to_string) (TavrelModelDataIValue *self);
   TavrelModelDataIValue *(*clone) (TavrelModelDataIValue *self);
@@ -295,6 +302,9 @@ struct _TavrelModelDataIValueInterface {
   const gchar *(*get_name) (TavrelModelDataIValue *self);
   TavrelModelDataDataType (*get_data_type) (TavrelModelDataIValue *self);
   gboolean (*get_is_null) (TavrelModelDataIValue *self);
+#else
+  gpointer slots[7];
+#endif
 };
 
 /**
@@ -2740,7 +2750,7 @@ TAVREL_MODEL_API gboolean tavrel_model_data_value_binary_is_text (TavrelModelDat
  *
  * Renders the bytes in hexadecimal.
  *
- * Returns: (transfer full): two lower-case digits per byte
+ * Returns: (transfer full): two upper-case digits per byte
  */
 TAVREL_MODEL_API gchar *tavrel_model_data_value_binary_to_hexadecimal (TavrelModelDataValueBinary *self) TAVREL_MODEL_NOEXCEPT;
 
