@@ -383,7 +383,8 @@ TAVREL_MODEL_API void tavrel_model_meta_meta_object_set_attributes (TavrelModelM
  * @with_kind: whether to start with the kind's nick and a colon
  *
  * Gives the object's qualified name, as "kind:database.schema.name" with the
- * parts asked for.
+ * parts asked for; schemas and databases have forms of their own
+ * ("schema:shop.public", "database:shop..").
  *
  * Returns: (transfer full): the qualified name
  */

@@ -244,10 +244,11 @@ TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_data_ver
  * tavrel_model_transform_data_version_to_string:
  * @self: a change version
  *
- * Names a change version by its first flag.
+ * Names a change version by its first flag: %TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL
+ * for no flag at all.
  *
  * Returns: (transfer full) (nullable): the upper-case name ("UPDATE"), or
- *   %NULL when no flag is set but unknown bits
+ *   %NULL when the version holds none of the four flags, only other bits
  */
 TAVREL_MODEL_API gchar *tavrel_model_transform_data_version_to_string (TavrelModelTransformDataVersion self) TAVREL_MODEL_NOEXCEPT;
 
