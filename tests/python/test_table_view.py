@@ -68,9 +68,9 @@ def framebuffer_to_png(path, png):
 
 
 def inner(example, png):
-    spec = importlib.util.spec_from_file_location("table_view", example)
-    view = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(view)
+    found = importlib.util.spec_from_file_location("table_view", example)
+    view = importlib.util.module_from_spec(found)
+    found.loader.exec_module(view)
     from gi.repository import GLib
 
     T, V = view.T, view.V
