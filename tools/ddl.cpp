@@ -110,7 +110,8 @@ std::string
 unquote (const Token &token)
 {
   std::string_view text = token.text;
-  if (text.size () < 2 || (token.kind != Token::QUOTED && token.kind != Token::STRING))
+  /* A blob literal, X'..', is no quoted name. */
+  if (text.size () < 2 || (token.kind != Token::QUOTED && token.kind != Token::STRING) || text[0] == 'x' || text[0] == 'X')
     return std::string (text);
   char open = text.front ();
   char close = open == '[' ? ']' : open;
