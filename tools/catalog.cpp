@@ -584,7 +584,9 @@ write_json (std::string &out, JsonNode *node, int depth)
     while (json_object_iter_next_ordered (&it, &name, &member)) {
       out += first ? "{\n" : ",\n";
       first = false;
-      out += indent + json_string (name) + ": ";
+      out += indent;
+      append_json_string (out, name);
+      out += ": ";
       write_json (out, member, depth + 1);
     }
     out += first ? "{}" : "\n" + indent.substr (2) + "}";
@@ -607,7 +609,7 @@ write_json (std::string &out, JsonNode *node, int depth)
   case JSON_NODE_VALUE:
     switch (json_node_get_value_type (node)) {
     case G_TYPE_STRING:
-      out += json_string (json_node_get_string (node));
+      append_json_string (out, json_node_get_string (node));
       break;
     case G_TYPE_BOOLEAN:
       out += json_node_get_boolean (node) ? "true" : "false";

@@ -212,13 +212,18 @@ one_line (const std::string &text)
   return out;
 }
 
-std::string
-json_string (const std::string &text)
+void
+append_json_string (std::string &out, std::string_view text)
 {
-  g_autofree gchar *valid = g_utf8_make_valid (text.c_str (), gssize (text.size ()));
-  std::string out = "\"";
-  for (const char *p = valid; *p; p++) {
-    auto c = static_cast<unsigned char> (*p);
+  /* Most texts are valid UTF-8 and need no copy to be made so. */
+  gchar *valid = nullptr;
+  if (!g_utf8_validate_len (text.data (), text.size (), nullptr)) {
+    valid = g_utf8_make_valid (text.data (), gssize (text.size ()));
+    text = valid;
+  }
+  out += '"';
+  for (char ch : text) {
+    auto c = static_cast<unsigned char> (ch);
     switch (c) {
     case '"':
       out += "\\\"";
@@ -241,11 +246,20 @@ json_string (const std::string &text)
         g_snprintf (escape, sizeof escape, "\\u%04x", c);
         out += escape;
       } else {
-        out += char (c);
+        out += ch;
       }
     }
   }
-  return out + "\"";
+  out += '"';
+  g_free (valid);
+}
+
+std::string
+json_string (const std::string &text)
+{
+  std::string out;
+  append_json_string (out, text);
+  return out;
 }
 
 std::string

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/driver.h"
@@ -44,6 +45,7 @@ void print_table (FILE *out, TavrelModelDataTableModel *table, Format format);
 
 /* A text ready for a JSON document, quotes included. */
 std::string json_string (const std::string &text);
+void append_json_string (std::string &out, std::string_view text);
 
 /* A JSON value for a cell: a number, a string, or null. */
 std::string json_value (TavrelModelDataValueObject *value);
