@@ -25,6 +25,7 @@
 #include "tools/ddl.h"
 #include "tools/driver.h"
 #include "tools/progress.h"
+#include "tools/rows.h"
 
 namespace {
 
@@ -270,6 +271,38 @@ TEST (Rename, Specs)
   }
   for (const char *bad : {"ab", "=b", "a=", "a.b.c=d", "a..b=c", "a b=c"})
     EXPECT_THROW (parse_rename (bad), Failure) << bad;
+}
+
+/* ---- texts as the outputs show them ------------------------------------------ */
+
+TEST (Texts, OneLineAndJson)
+{
+  const std::string text = "a\nb\tc\x01 \"q\" \\ \xff ü";
+  EXPECT_EQ ("a\\nb\\tc\\x01 \"q\" \\ \xEF\xBF\xBD ü", one_line (text));
+  EXPECT_EQ ("\"a\\nb\\tc\\u0001 \\\"q\\\" \\\\ \xEF\xBF\xBD ü\"", json_string (text));
+}
+
+TEST (Texts, ColumnsAlignByWhatATerminalShows)
+{
+  Grid grid;
+  grid.header = {"name", "n"};
+  grid.right_aligned = {false, true};
+  grid.rows = 3;
+  const std::vector<std::vector<std::string>> rows = {{"日本", "1"}, {"Zoë", "22"}, {"e\xCC\x81", "333"}};
+  grid.cells = [&] (size_t r, std::vector<std::string> &cells) { cells = rows[r]; };
+  char *buffer = nullptr;
+  size_t size = 0;
+  FILE *out = open_memstream (&buffer, &size);
+  print_aligned (out, grid);
+  fclose (out);
+  std::string printed (buffer, size);
+  free (buffer);
+  EXPECT_EQ ("name    n\n"
+             "----  ---\n"
+             "日本    1\n"
+             "Zoë    22\n"
+             "e\xCC\x81     333\n",
+             printed);
 }
 
 /* ---- the progress line --------------------------------------------------- */
@@ -550,6 +583,104 @@ TEST_F (Tool, FailuresAreOneLineAndChangeNothing)
   std::string command = std::string ("'") + g_getenv ("MODELTOOL") + "' catalog > /dev/full 2> /dev/null";
   int status = system (command.c_str ());
   EXPECT_TRUE (WIFEXITED (status) && WEXITSTATUS (status) == 2) << status;
+}
+
+/* A catalogue read back from JSON compares as the database it came from. */
+TEST_F (Tool, JsonAndDatabasesCompareAlike)
+{
+  ASSERT_EQ (0, run ({"catalog", "-o", "v1.json", SAMPLE_V1}).status);
+  Outcome mixed = run ({"diff", "v1.json", SAMPLE_V2});
+  EXPECT_EQ (1, mixed.status) << mixed.err;
+  std::string expected = read_file (source_file ("expected/diff-sample.txt"));
+  expected.replace (0, expected.find ('\n'), "--- v1.json");
+  EXPECT_EQ (expected, mixed.out);
+}
+
+/* A table renamed, and its column, index and check with it: paired by the
+ * rename marks, each member named by either side's table name. */
+TEST_F (Tool, RenamesPairTablesAndTheirMembers)
+{
+  build_database (path ("first.db"), "CREATE TABLE clients (id INTEGER PRIMARY KEY, mail TEXT CHECK (mail LIKE '%@%'));"
+                                     "CREATE INDEX clients_mail ON clients (mail);");
+  build_database (path ("second.db"), "CREATE TABLE customers (id INTEGER PRIMARY KEY, email TEXT CHECK (email LIKE '%@%'));"
+                                      "CREATE INDEX customers_mail ON customers (email);");
+  Outcome plain = run ({"diff", "first.db", "second.db"});
+  EXPECT_EQ (1, plain.status);
+  EXPECT_EQ ("--- first.db\n+++ second.db\n"
+             "schemas.main  UPDATE\n"
+             "  tables.clients    DELETE\n"
+             "  tables.customers  INSERT\n",
+             plain.out);
+  Outcome renamed = run ({"diff", "-r", "clients=customers", "-r", "clients.mail=email", "-r",
+                          "customers.clients_mail=customers_mail", "-r", "customers.mail_check=email_check", "first.db",
+                          "second.db"});
+  EXPECT_EQ (1, renamed.status) << renamed.err;
+  EXPECT_EQ ("--- first.db\n+++ second.db\n"
+             "schemas.main  UPDATE\n"
+             "  tables.customers  UPDATE\n"
+             "    columns.email            UPDATE\n"
+             "      name  UPDATE  was \"mail\"  now \"email\"\n"
+             "    constraints.email_check  UPDATE\n"
+             "      check  UPDATE  was \"mail LIKE '%@%'\"  now \"email LIKE '%@%'\"\n"
+             "      name   UPDATE  was \"mail_check\"  now \"email_check\"\n"
+             "    indexes.customers_mail   UPDATE\n"
+             "      columns.email  INSERT\n"
+             "      columns.mail   DELETE\n"
+             "      entity         UPDATE  was \"clients\"  now \"customers\"\n"
+             "      name           UPDATE  was \"clients_mail\"  now \"customers_mail\"\n"
+             "    name                     UPDATE  was \"clients\"  now \"customers\"\n",
+             renamed.out);
+}
+
+/* Virtual tables are read with their module, or without their columns
+ * when this SQLite lacks it; an empty file is an empty database. */
+TEST_F (Tool, VirtualTablesAndEmptyFiles)
+{
+  build_database (path ("virtual.db"),
+                  "CREATE VIRTUAL TABLE docs USING fts5 (title, body);"
+                  "PRAGMA writable_schema = ON;"
+                  "INSERT INTO sqlite_schema (type, name, tbl_name, rootpage, sql) VALUES"
+                  " ('table', 'elsewhere', 'elsewhere', 0, 'CREATE VIRTUAL TABLE elsewhere USING nowhere (a, b)');");
+  Outcome read = run ({"catalog", "virtual.db"});
+  ASSERT_EQ (0, read.status) << read.err;
+  g_autoptr (JsonParser) parser = json_parser_new ();
+  ASSERT_TRUE (json_parser_load_from_data (parser, read.out.c_str (), -1, nullptr));
+  JsonArray *tables = json_object_get_array_member (
+      json_array_get_object_element (json_object_get_array_member (json_node_get_object (json_parser_get_root (parser)), "schemas"), 0),
+      "tables");
+  std::map<std::string, JsonObject *> by_name;
+  for (guint i = 0; i < json_array_get_length (tables); i++)
+    by_name[json_object_get_string_member (json_array_get_object_element (tables, i), "name")] =
+        json_array_get_object_element (tables, i);
+  ASSERT_TRUE (by_name.count ("docs") && by_name.count ("docs_data") && by_name.count ("elsewhere"));
+  EXPECT_STREQ ("fts5", json_object_get_string_member (json_object_get_object_member (by_name["docs"], "attributes"), "module"));
+  /* The module's hidden columns too, marked so. */
+  std::vector<std::string> columns;
+  JsonArray *docs = json_object_get_array_member (by_name["docs"], "columns");
+  for (guint i = 0; i < json_array_get_length (docs); i++) {
+    JsonObject *column = json_array_get_object_element (docs, i);
+    columns.push_back (std::string (json_object_get_string_member (column, "name")) +
+                       (json_object_has_member (json_object_get_object_member (column, "attributes"), "hidden") ? " (hidden)" : ""));
+  }
+  EXPECT_EQ ((std::vector<std::string>{"title", "body", "docs (hidden)", "rank (hidden)"}), columns);
+  EXPECT_STREQ ("no such module: nowhere",
+                json_object_get_string_member (json_object_get_object_member (by_name["elsewhere"], "attributes"),
+                                               "columns-unknown"));
+
+  g_file_set_contents (path ("empty.db").c_str (), "", 0, nullptr);
+  Outcome empty = run ({"diff", "empty.db", "virtual.db"});
+  EXPECT_EQ (1, empty.status) << empty.err;
+  EXPECT_EQ ("--- empty.db\n+++ virtual.db\n"
+             "schemas.main  UPDATE\n"
+             "  tables.docs          INSERT\n"
+             "  tables.docs_config   INSERT\n"
+             "  tables.docs_content  INSERT\n"
+             "  tables.docs_data     INSERT\n"
+             "  tables.docs_docsize  INSERT\n"
+             "  tables.docs_idx      INSERT\n"
+             "  tables.elsewhere     INSERT\n",
+             empty.out);
+  EXPECT_EQ (0, run ({"diff", "empty.db", "empty.db"}).status);
 }
 
 TEST_F (Tool, HelpSaysWhatEachCommandDoes)
