@@ -90,7 +90,8 @@ parse_rename (const std::string &text)
   if (path.size () == 2)
     rename.table = path[0];
   rename.old_name = path.back ();
-  rename.new_name = new_name.c_str ();
+  rename.new_name = new_name;
+  rename.given = text;
   return rename;
 }
 
@@ -177,10 +178,9 @@ apply_renames (TavrelModelMetaMetaDatabase *first, TavrelModelMetaMetaDatabase *
     if (!before)
       continue;
     for (const Rename &rename : renames) {
-      std::string spec = (rename.table.empty () ? "" : rename.table + ".") + rename.old_name + "=" + rename.new_name;
       if (rename.table.empty ()) {
         if (!mark_in_lists (before, schema, rename))
-          fail ("--rename " + spec, "no table or view " + rename.old_name + " in the first and " + rename.new_name +
+          fail ("--rename " + rename.given, "no table or view " + rename.old_name + " in the first and " + rename.new_name +
                                         " in the second");
         continue;
       }
@@ -196,9 +196,9 @@ apply_renames (TavrelModelMetaMetaDatabase *first, TavrelModelMetaMetaDatabase *
       };
       Meta *old_table = table_in (before, true), *new_table = table_in (schema, false);
       if (!old_table || !new_table)
-        fail ("--rename " + spec, "no table " + rename.table + " in both");
+        fail ("--rename " + rename.given, "no table " + rename.table + " in both");
       if (!mark_in_lists (old_table, new_table, rename))
-        fail ("--rename " + spec, "no " + rename.old_name + " in the first's " + rename.table + " and " +
+        fail ("--rename " + rename.given, "no " + rename.old_name + " in the first's " + rename.table + " and " +
                                       rename.new_name + " in the second's");
     }
   }
@@ -315,7 +315,7 @@ print_changes (FILE *out, Meta *object, int depth)
   std::vector<Change> changes = changes_of (object);
   size_t width = 0;
   for (const Change &change : changes)
-    width = std::max (width, g_utf8_strlen (one_line (change.path).c_str (), -1) + size_t (0));
+    width = std::max (width, size_t (g_utf8_strlen (one_line (change.path).c_str (), -1)));
   for (const Change &change : changes) {
     std::string path = one_line (change.path);
     std::string line (size_t (depth) * 2, ' ');

@@ -20,6 +20,7 @@ namespace modeltool {
 struct Rename {
   std::string table;  // empty for a table or view rename
   std::string old_name, new_name;
+  std::string given;  // as the option gave it, for messages
 };
 
 /* Fails, naming the option, when text is no rename. */

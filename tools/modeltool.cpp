@@ -173,13 +173,13 @@ const GOptionEntry DATA_DIFF_ENTRIES[] = {
   {nullptr, 0, 0, G_OPTION_ARG_NONE, nullptr, nullptr, nullptr},
 };
 
-struct CommandSpec {
+struct CommandEntry {
   Command command;
   const GOptionEntry *entries;
   const char *description;
 };
 
-const CommandSpec COMMANDS[] = {
+const CommandEntry COMMANDS[] = {
   {{"catalog", "[DB]", "Prints the catalogue of DB as JSON: tables with their columns, constraints, indexes and "
                        "triggers, and views.",
     run_catalog},
@@ -226,19 +226,19 @@ run (int argc, char **argv)
     printf ("modeltool %s\n", MODELTOOL_VERSION);
     return 0;
   }
-  const CommandSpec *spec = nullptr;
-  for (const CommandSpec &candidate : COMMANDS)
+  const CommandEntry *entry = nullptr;
+  for (const CommandEntry &candidate : COMMANDS)
     if (name == candidate.command.name)
-      spec = &candidate;
-  if (!spec)
+      entry = &candidate;
+  if (!entry)
     throw Failure ("no command " + name + " (see modeltool --help)");
 
   std::string program = "modeltool " + name;
   g_set_prgname (program.c_str ());
-  g_autoptr (GOptionContext) context = g_option_context_new (spec->command.parameters);
-  g_option_context_set_summary (context, spec->command.summary);
-  g_option_context_set_description (context, spec->description);
-  g_option_context_add_main_entries (context, spec->entries, nullptr);
+  g_autoptr (GOptionContext) context = g_option_context_new (entry->command.parameters);
+  g_option_context_set_summary (context, entry->command.summary);
+  g_option_context_set_description (context, entry->description);
+  g_option_context_add_main_entries (context, entry->entries, nullptr);
   /* Options may follow the arguments; "--" ends them. */
   std::vector<char *> args (argv + 1, argv + argc);
   int count = int (args.size ());
@@ -247,13 +247,13 @@ run (int argc, char **argv)
   if (!g_option_context_parse (context, &count, &vector, &error)) {
     std::string message = error->message;
     g_error_free (error);
-    usage_error (spec->command.name, message);
+    usage_error (entry->command.name, message);
   }
   std::vector<std::string> arguments;
   for (int i = 1; i < count; i++)
     if (strcmp (vector[i], "--") != 0)
       arguments.emplace_back (vector[i]);
-  return spec->command.run (stdout, arguments);
+  return entry->command.run (stdout, arguments);
 }
 
 }  // namespace
