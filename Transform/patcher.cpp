@@ -645,8 +645,39 @@ lone_row (TavrelModelDataRowModel *row, Version version)
   return lone;
 }
 
-/* The texts of a row's key values, each marked by its length so that no
- * two different sets of texts read alike; a value the row lacks, or a
+/* The exact text of a key value.  Rendering is for people: a double shows
+ * two decimals and a binary value stops at its first zero byte, so keys
+ * that differ could read alike; and the database NULL renders as "". */
+std::string
+exact_text (TavrelModelDataValueObject *value)
+{
+  if (tavrel_model_data_value_object_get_is_null (value))
+    return "N";
+  g_auto (GValue) held = G_VALUE_INIT;
+  tavrel_model_data_value_object_to_value (value, &held);
+  if (G_VALUE_HOLDS_DOUBLE (&held) || G_VALUE_HOLDS_FLOAT (&held)) {
+    gchar text[G_ASCII_DTOSTR_BUF_SIZE];
+    double number = G_VALUE_HOLDS_DOUBLE (&held) ? g_value_get_double (&held) : g_value_get_float (&held);
+    return std::string ("D") + g_ascii_dtostr (text, sizeof text, number);
+  }
+  if (G_VALUE_HOLDS (&held, G_TYPE_BYTES)) {
+    std::string hex = "B";
+    if (auto *bytes = static_cast<GBytes *> (g_value_get_boxed (&held))) {
+      gsize size = 0;
+      auto *data = static_cast<const guint8 *> (g_bytes_get_data (bytes, &size));
+      for (gsize i = 0; i < size; i++) {
+        hex += "0123456789abcdef"[data[i] >> 4];
+        hex += "0123456789abcdef"[data[i] & 15];
+      }
+    }
+    return hex;
+  }
+  g_autofree gchar *text = tavrel_model_data_value_object_to_string (value);
+  return std::string ("S") + (text ? text : "");
+}
+
+/* The exact texts of a row's key values, each marked by its length so that
+ * no two different sets of texts read alike; a value the row lacks, or a
  * null slot, has a mark of its own. */
 std::string
 key_of (TavrelModelDataRowModel *row, const gint *keys, gint n_keys)
@@ -654,12 +685,12 @@ key_of (TavrelModelDataRowModel *row, const gint *keys, gint n_keys)
   std::string key;
   for (gint k = 0; k < n_keys; k++) {
     TavrelModelDataValueObject *value = keys[k] < value_count (row) ? lm::row::at (row, keys[k]) : nullptr;
-    g_autofree gchar *text = value ? tavrel_model_data_value_object_to_string (value) : nullptr;
-    if (!text) {
+    if (!value) {
       key += '-';
       continue;
     }
-    key += std::to_string (strlen (text));
+    std::string text = exact_text (value);
+    key += std::to_string (text.size ());
     key += ':';
     key += text;
   }

@@ -122,9 +122,12 @@ TAVREL_MODEL_API TavrelModelTransformDataVersion tavrel_model_transform_patcher_
  * @patched: (out) (optional) (nullable) (transfer full): where to store the
  *   patched copy, %NULL when nothing changed
  *
- * Compares the rows of one table as stored at two times, pairing rows by the
- * texts of their values at the key positions rather than by position, so an
- * inserted, deleted or moved row does not shift the rows after it. The
+ * Compares the rows of one table as stored at two times, pairing rows by
+ * their values at the key positions rather than by position, so an
+ * inserted, deleted or moved row does not shift the rows after it. Key
+ * values pair by their exact contents (a double to its last digit, binary
+ * values byte by byte, the database NULL apart from an empty text), not by
+ * their rendering. The
  * patched table holds, in the source's order, the changed pairs
  * (%TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE) and the source rows the
  * target lacks (%TAVREL_MODEL_TRANSFORM_DATA_VERSION_DELETE), then, in the
