@@ -1,0 +1,253 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: LGPL-2.1-or-later
+"""Writes the cases of the bad-argument suite from the public headers.
+
+Every exported function is called once with NULL for each pointer argument
+in turn, once with an object of another class for each object argument, and
+construct functions once with a type that is not theirs; every other
+argument holds a valid value (tests/bad_arguments.cpp says what "valid" is
+for each kind of argument).  A function added to the headers is covered at
+the next build without anything written by hand.  An argument of a type
+this script does not know stops the build: it says which rule to add, so
+nothing new can slip past uncovered.
+
+usage: bad_arguments.py include/libmodel.h output.cpp
+"""
+
+import os
+import re
+import sys
+
+# Pointer arguments that take NULL by design.  They are called with NULL
+# too, and must then log nothing at all.
+ACCEPTS_NULL = [
+    # Setters take NULL: strings are nullable throughout (NULL is a value
+    # distinct from ""), a list or map set to NULL reads as empty, a value
+    # may hold no bytes, date-time or buffer.
+    (r"_set_(?!value_at$)\w+$", "value", None),
+    # The factory documents a null text; a cell may have none.
+    (r"^tavrel_model_data_ivalue_factory$", "text", None),
+    # Out-parameters are optional, as in GLib.
+    (r"", "length", "gint *"),
+    (r"", "position", "gint *"),
+    (r"^tavrel_model_transform_patcher_", "patched", None),
+]
+
+# Conditions whose text is not "<argument> != NULL" (None: every argument
+# of the function).  Their wording is older than this suite and callers
+# may match on it.
+NULL_CONDITIONS = [
+    (r"^tavrel_model_meta_meta_(role|user)_(new|construct)_with_names$", None, "_{name} != NULL"),
+    (r"^tavrel_model_meta_meta_foreign_key_(new|construct)_with_refer$", "refer_table", "refere_table != NULL"),
+    (r"^tavrel_model_setting_server_(new|construct)_with_provider$", "provider", "_provider != NULL"),
+]
+
+# Arrays handed in with their length in the next argument.
+ARRAYS = {
+    "const TavrelModelDataDataType *": "types",
+    "const gint *": "ints",
+    "const gchar *const *": "texts",
+    "const guint8 *": "bytes",
+    "TavrelModelMetaMetaObject **": "meta_objects",
+}
+
+# GObject types from outside the library, by C type.
+FOREIGN_OBJECTS = {
+    "GObject *": "G_TYPE_OBJECT",
+    "GListModel *": "G_TYPE_LIST_MODEL",
+    "GeeArrayList *": "GEE_TYPE_ARRAY_LIST",
+    "GeeHashMap *": "GEE_TYPE_HASH_MAP",
+    "GOutputStream *": "G_TYPE_OUTPUT_STREAM",
+}
+
+# Other pointers: the Probe function that makes a valid one.
+BOXED = {
+    "GDateTime *": "date_time",
+    "const GDate *": "date",
+    "GBytes *": "bytes",
+    "JsonNode *": "json_node",
+    "GParamSpec *": "param_spec",
+    "const GValue *": "gvalue_in",
+    "GValue *": "gvalue_out",
+    "gunichar2 *": "utf16",
+    "GAsyncResult *": "async_result",
+}
+
+# Functions that return a position return -1, not 0, when they refuse
+# their arguments: 0 is a position.
+POSITION_RESULTS = r"^tavrel_model_data_table_model_(append|append_texts|insert)$"
+
+SCALARS = {
+    "gboolean", "gint", "gint8", "gint16", "gint32", "gint64", "guint", "guint8", "guint16",
+    "guint32", "guint64", "guchar", "gsize", "gfloat", "gdouble",
+}
+
+DECLARATION = re.compile(r"^TAVREL_MODEL_API (.+?)\b(tavrel_model_\w+) \((.*)\) TAVREL_MODEL_NOEXCEPT;$", re.M)
+CLASS = re.compile(r"TAVREL_MODEL_DECLARE_(DERIVABLE|INTERFACE) \((\w+), (\w+),")
+ENUM = re.compile(r"typedef enum TAVREL_MODEL_(?:ENUM|FLAGS) \{[^}]*\} (\w+);")
+
+
+def headers(path):
+    text = open(path, encoding="utf-8").read()
+    for included in re.findall(r'#include "([^"]+)"', text):
+        text += open(os.path.join(os.path.dirname(path), included), encoding="utf-8").read()
+    return text
+
+
+def split_argument(argument):
+    match = re.match(r"(.*?)(\w+)$", argument.strip())
+    return match.group(1).strip(), match.group(2)
+
+
+def matches(rules, function, name, ctype):
+    for pattern, rule_name, rule_type in rules:
+        if re.search(pattern, function) and rule_name == name and rule_type in (None, ctype):
+            return True
+    return False
+
+
+def null_condition(function, name):
+    """The condition a NULL for name fails, as a regular expression."""
+    for pattern, rule_name, text in NULL_CONDITIONS:
+        if re.search(pattern, function) and rule_name in (None, name):
+            return escape(text.format(name=name))
+    return escape(f"{name} != NULL")
+
+
+def wrong_type_condition(name):
+    """Type checks have several shapes (a class's IS macro, GIO's,
+    g_type_is_a for a constructed type, g_task_is_valid for a result):
+    each names the argument."""
+    return rf".*\b{name}\b.*"
+
+
+def escape(text):
+    """text as a regular expression that matches it alone (ECMAScript)."""
+    return re.sub(r"([\\^$.|?*+()\[\]{}])", r"\\\1", text)
+
+
+def c_string(text):
+    return text.replace("\\", "\\\\").replace('"', '\\"')
+
+
+class Generator:
+    def __init__(self, text):
+        self.classes = {name: prefix for _, name, prefix in CLASS.findall(text)}
+        self.enums = set(ENUM.findall(text))
+        self.functions = [(ret.strip(), name, args) for ret, name, args in DECLARATION.findall(text)]
+        self.cases = []
+        self.bodies = []
+
+    def fail(self, function, message):
+        sys.exit(f"bad_arguments.py: {function}: {message}; add a rule for it to tests/bad_arguments.py")
+
+    def argument(self, function, index, ctype, name, arguments):
+        """The expression that makes argument index, and its cases."""
+        cases = []
+        pointer = ctype.endswith("*")
+        if pointer:
+            if ctype in ARRAYS:
+                # A NULL array may stand for no elements: the check then
+                # names the length beside it ("texts != NULL || n_texts <= 0").
+                count = arguments[index + 1][1]
+                cases.append(("null_pointer", escape(f"{name} != NULL") + f"( {escape(f'|| {count} ')}.+)?"))
+            elif matches(ACCEPTS_NULL, function, name, ctype):
+                cases.append(("accepts_null", ""))
+            else:
+                cases.append(("null_pointer", null_condition(function, name)))
+        base = ctype.rstrip("*").strip()
+        if ctype == "GType" and name == "object_type":
+            owner = re.match(r"(tavrel_model_\w+?)_construct", function)
+            if not owner:
+                self.fail(function, "a type argument of a function that constructs nothing")
+            cases.append(("wrong_type", wrong_type_condition(name)))
+            return f"p.object_type ({index}, {owner.group (1)}_get_type ())", cases
+        if ctype in ("GType", "GAsyncReadyCallback", "gpointer") or base in self.enums or ctype in SCALARS:
+            count = index > 0 and arguments[index - 1][0] in ARRAYS
+            value = "1" if count else "0"
+            if ctype == "GAsyncReadyCallback":
+                return "never_called", []
+            if ctype == "gpointer":
+                return "gpointer (nullptr)", []
+            return f"{ctype} ({value})", []
+        if ctype.endswith("**") and base.rstrip("*").strip() in self.classes or ctype == "GError **":
+            if ctype == "GError **":
+                return f"p.error ({index})", []
+            return f"p.out_object<{base.rstrip('*').strip()}> ({index})", cases
+        if ctype in ARRAYS:
+            return f"p.array_of_{ARRAYS[ctype]} ({index})", cases
+        if ctype == "const gchar *":
+            return f"p.text ({index})", cases
+        if ctype == "gint *":
+            return f"p.out_int ({index})", cases
+        if base in self.classes:
+            cases.append(("wrong_type", wrong_type_condition(name)))
+            return f"p.object<{base}> ({index}, {self.classes[base]}_get_type ())", cases
+        if ctype in FOREIGN_OBJECTS:
+            if ctype != "GObject *":
+                cases.append(("wrong_type", wrong_type_condition(name)))
+            return f"p.object<{base}> ({index}, {FOREIGN_OBJECTS[ctype]})", cases
+        if ctype in BOXED:
+            if ctype == "GAsyncResult *":
+                cases.append(("wrong_type", wrong_type_condition(name)))
+            return f"p.{BOXED[ctype]} ({index})", cases
+        self.fail(function, f"argument {name} of unknown type {ctype}")
+
+    def function(self, ret, function, args):
+        arguments = [] if args.strip() == "void" else [split_argument(a) for a in args.split(",")]
+        expressions = []
+        for index, (ctype, name) in enumerate(arguments):
+            expression, cases = self.argument(function, index, ctype, name, arguments)
+            expressions.append(expression)
+            for kind, condition in cases:
+                self.cases.append((function, index, name, kind, condition))
+        if not any(case[0] == function for case in self.cases):
+            return
+        # The arguments are made (and the objects among them recorded) before
+        # the call, in their order, so that nothing the probe makes is
+        # mistaken for an effect of the call.
+        made = "".join(f"  auto a{i} = {e};\n" for i, e in enumerate(expressions))
+        call = f"{function} ({', '.join(f'a{i}' for i in range(len(expressions)))})"
+        if ret == "void":
+            line = f"  p.call ([&] {{ {call}; }});"
+        elif ret.endswith("*"):
+            # Only constructors and the factory can succeed here (when an
+            # argument accepts NULL), and their result is a new reference.
+            owned = "true" if re.search(r"_(new|construct)\w*$|_factory$", function) else "false"
+            line = f"  p.call ([&] {{ p.returned_pointer ({call}, {owned}); }});"
+        else:
+            neutral = "-1" if re.search(POSITION_RESULTS, function) else "0"
+            line = f"  p.call ([&] {{ p.returned_number ({call}, {neutral}); }});"
+        self.bodies.append(f"static void\ncall_{function} (Probe &p)\n{{\n{made}{line}\n}}\n")
+
+    def write(self, out):
+        for ret, name, args in self.functions:
+            self.function(ret, name, args)
+        lines = [
+            "/* Written by tests/bad_arguments.py from the public headers; do not edit. */",
+            '#include "tests/bad_arguments.h"',
+            "",
+            "namespace lmtest::bad {",
+            "",
+        ]
+        lines += self.bodies
+        lines.append("const std::vector<Case> &\ncases ()\n{\n  static const std::vector<Case> all = {")
+        for function, index, name, kind, condition in self.cases:
+            lines.append(f'    {{"{function}", call_{function}, {index}, "{name}", Fault::{kind}, "{c_string(condition)}"}},')
+        lines.append("  };\n  return all;\n}\n")
+        lines.append("const std::vector<GType (*) ()> &\nclasses ()\n{\n  static const std::vector<GType (*) ()> all = {")
+        lines += [f"    {prefix}_get_type," for prefix in self.classes.values()]
+        lines.append("  };\n  return all;\n}\n")
+        lines.append(f"const size_t functions_declared = {len(self.functions)};")
+        lines.append("\n}  // namespace lmtest::bad")
+        with open(out, "w", encoding="utf-8") as stream:
+            stream.write("\n".join(lines) + "\n")
+
+
+def main():
+    header, out = sys.argv[1], sys.argv[2]
+    Generator(headers(header)).write(out)
+
+
+if __name__ == "__main__":
+    main()
