@@ -11,7 +11,10 @@ the next build without anything written by hand.  An argument of a type
 this script does not know stops the build: it says which rule to add, so
 nothing new can slip past uncovered.
 
-usage: bad_arguments.py include/libmodel.h output.cpp
+It also writes, for the thread suite, a header that lists every get_type
+function the headers declare.
+
+usage: bad_arguments.py include/libmodel.h cases.cpp types.h
 """
 
 import os
@@ -244,9 +247,22 @@ class Generator:
             stream.write("\n".join(lines) + "\n")
 
 
+def write_types(text, out):
+    names = [prefix + "_get_type" for _, _, prefix in CLASS.findall(text)]
+    names += re.findall(r"TAVREL_MODEL_API GType (tavrel_model_\w+_get_type) \(void\)", text)
+    lines = ["/* Written by tests/bad_arguments.py from the public headers; do not edit. */",
+             "#pragma once", "", "#define LMTEST_EVERY_GET_TYPE \\"]
+    lines += [f"  {name}, \\" for name in names]
+    lines.append("")
+    with open(out, "w", encoding="utf-8") as stream:
+        stream.write("\n".join(lines) + "\n")
+
+
 def main():
-    header, out = sys.argv[1], sys.argv[2]
-    Generator(headers(header)).write(out)
+    header, cases, types = sys.argv[1], sys.argv[2], sys.argv[3]
+    text = headers(header)
+    Generator(text).write(cases)
+    write_types(text, types)
 
 
 if __name__ == "__main__":
