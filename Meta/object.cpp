@@ -478,6 +478,13 @@ meta_object_imeta_data_init (TavrelModelMetaIMetaDataInterface *iface)
 static void
 meta_object_serializable_init (JsonSerializableIface *iface)
 {
+  /* GLib walks and sorts the class's property pool on every listing; the
+   * catalogue keeps each class's list.  json-glib frees what it is given. */
+  iface->list_properties = [] (JsonSerializable *serializable, guint *n) -> GParamSpec ** {
+    const std::vector<GParamSpec *> &all = lm::meta::plan_of (serializable).all;
+    *n = guint (all.size ());
+    return static_cast<GParamSpec **> (g_memdup2 (all.data (), all.size () * sizeof (GParamSpec *)));
+  };
   iface->get_property = [] (JsonSerializable *serializable, GParamSpec *pspec, GValue *value) {
     const lm::Property *row = lm::row_of (pspec);
     if (!row || !row->get) {

@@ -22,6 +22,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "Data/model_row.h"
 #include "Meta/object.h"
 #include "Support/check.h"
 #include "Support/gee.h"
@@ -53,24 +54,32 @@ namespace {
 
 /* ---- reading properties ---------------------------------------------------- */
 
-/* Properties of any class, cached per class like the catalogue's own plan. */
-const std::vector<GParamSpec *> &
+/* A readable property and the row it was installed from (null for a
+ * class outside the library). */
+struct Readable {
+  GParamSpec *pspec;
+  const lm::Property *row;
+};
+
+/* Readable properties of any class, cached per class like the catalogue's
+ * own plan. */
+const std::vector<Readable> &
 readable_properties (gpointer object)
 {
   static GQuark quark = g_quark_from_static_string ("lm-patcher-readable");
   static std::mutex lock;
   GType type = G_OBJECT_TYPE (object);
-  if (auto *list = static_cast<const std::vector<GParamSpec *> *> (g_type_get_qdata (type, quark)))
+  if (auto *list = static_cast<const std::vector<Readable> *> (g_type_get_qdata (type, quark)))
     return *list;
   std::unique_lock<std::mutex> guard (lock);
-  auto *list = static_cast<std::vector<GParamSpec *> *> (g_type_get_qdata (type, quark));
+  auto *list = static_cast<std::vector<Readable> *> (g_type_get_qdata (type, quark));
   if (!list) {
-    list = new std::vector<GParamSpec *> ();
+    list = new std::vector<Readable> ();
     guint n = 0;
     g_autofree GParamSpec **pspecs = g_object_class_list_properties (G_OBJECT_GET_CLASS (object), &n);
     for (guint i = 0; i < n; i++)
       if (pspecs[i]->flags & G_PARAM_READABLE)
-        list->push_back (pspecs[i]);
+        list->push_back ({pspecs[i], lm::row_of (pspecs[i])});
     g_type_set_qdata (type, quark, list);
   }
   guard.unlock ();
@@ -80,10 +89,12 @@ readable_properties (gpointer object)
 /* A property's value as json-glib's serializable accessor reads it (the
  * catalogue reads its own properties through their rows). */
 void
-read_property (GObject *object, GParamSpec *pspec, GValue *value)
+read_property (GObject *object, GParamSpec *pspec, GValue *value, const lm::Property *row = nullptr)
 {
   g_value_init (value, pspec->value_type);
-  if (JSON_IS_SERIALIZABLE (object))
+  if (row && row->get)
+    row->get (object, value);
+  else if (JSON_IS_SERIALIZABLE (object))
     json_serializable_get_property (JSON_SERIALIZABLE (object), pspec, value);
   else
     g_object_get_property (object, pspec->name, value);
@@ -118,16 +129,21 @@ slice_text (const GValue *value)
 }
 
 int
-compare_values (GParamSpec *pspec, GObject *a, GObject *b)
+compare_values (GParamSpec *pspec, GObject *a, GObject *b, const lm::Property *row)
 {
-  const lm::Property *row = lm::row_of (pspec);
   if (row && row->compare)
     return row->compare (a, b);
   g_auto (GValue) va = G_VALUE_INIT;
   g_auto (GValue) vb = G_VALUE_INIT;
-  read_property (a, pspec, &va);
-  read_property (b, pspec, &vb);
+  read_property (a, pspec, &va, row);
+  read_property (b, pspec, &vb, row);
   return g_param_values_cmp (pspec, &va, &vb);
+}
+
+int
+compare_values (GParamSpec *pspec, GObject *a, GObject *b)
+{
+  return compare_values (pspec, a, b, lm::row_of (pspec));
 }
 
 /* ---- the change record ---------------------------------------------------- */
@@ -160,8 +176,8 @@ objects_differ (GObject *source, GObject *target)
 {
   if (!source || !target || G_OBJECT_TYPE (source) != G_OBJECT_TYPE (target))
     return source != target;
-  for (GParamSpec *pspec : readable_properties (source))
-    if (compare_values (pspec, source, target) != 0)
+  for (const Readable &property : readable_properties (source))
+    if (compare_values (property.pspec, source, target, property.row) != 0)
       return true;
   return false;
 }
@@ -459,13 +475,14 @@ values_identical (TavrelModelDataValueObject *a, TavrelModelDataValueObject *b)
 {
   if (G_OBJECT_TYPE (a) != G_OBJECT_TYPE (b))
     return false;
-  for (GParamSpec *pspec : readable_properties (a)) {
+  for (const Readable &property : readable_properties (a)) {
+    GParamSpec *pspec = property.pspec;
     GType type = pspec->value_type;
     if (type == G_TYPE_DATE_TIME || type == G_TYPE_BYTES || type == G_TYPE_POINTER) {
       g_auto (GValue) va = G_VALUE_INIT;
       g_auto (GValue) vb = G_VALUE_INIT;
-      read_property (G_OBJECT (a), pspec, &va);
-      read_property (G_OBJECT (b), pspec, &vb);
+      read_property (G_OBJECT (a), pspec, &va, property.row);
+      read_property (G_OBJECT (b), pspec, &vb, property.row);
       gpointer x = type == G_TYPE_POINTER ? g_value_get_pointer (&va) : g_value_get_boxed (&va);
       gpointer y = type == G_TYPE_POINTER ? g_value_get_pointer (&vb) : g_value_get_boxed (&vb);
       if (!x || !y) {
@@ -484,7 +501,7 @@ values_identical (TavrelModelDataValueObject *a, TavrelModelDataValueObject *b)
         if (g_strcmp0 (tx, ty) != 0)
           return false;
       }
-    } else if (compare_values (pspec, G_OBJECT (a), G_OBJECT (b)) != 0) {
+    } else if (compare_values (pspec, G_OBJECT (a), G_OBJECT (b), property.row) != 0) {
       return false;
     }
   }
@@ -510,7 +527,7 @@ value_version (TavrelModelDataValueObject *source, TavrelModelDataValueObject *t
 gint
 value_count (TavrelModelDataRowModel *row)
 {
-  return gint (g_list_model_get_n_items (G_LIST_MODEL (row)));
+  return lm::row::size (row);
 }
 
 bool
@@ -522,8 +539,7 @@ rows_identical (TavrelModelDataRowModel *source, TavrelModelDataRowModel *target
   if (n != value_count (target))
     return false;
   for (gint i = 0; i < n; i++) {
-    g_autoptr (TavrelModelDataValueObject) a = tavrel_model_data_row_model_get_value_at (source, i);
-    g_autoptr (TavrelModelDataValueObject) b = tavrel_model_data_row_model_get_value_at (target, i);
+    TavrelModelDataValueObject *a = lm::row::at (source, i), *b = lm::row::at (target, i);
     if (!a || !b ? a != b : !values_identical (a, b))
       return false;
   }
@@ -595,16 +611,14 @@ tables_identical (TavrelModelDataTableModel *source, TavrelModelDataTableModel *
 TavrelModelDataRowModel *
 patched_row (TavrelModelDataRowModel *source, TavrelModelDataRowModel *target)
 {
-  TavrelModelDataRowModel *patched = tavrel_model_data_row_model_new ();
-  GeeArrayList *values = tavrel_model_data_row_model_get_values (patched);
   gint n = MIN (value_count (source), value_count (target));
+  TavrelModelDataRowModel *patched = lm::row::make (INITIAL, n);
   for (gint i = 0; i < n; i++) {
-    g_autoptr (TavrelModelDataValueObject) a = tavrel_model_data_row_model_get_value_at (source, i);
-    g_autoptr (TavrelModelDataValueObject) b = tavrel_model_data_row_model_get_value_at (target, i);
+    TavrelModelDataValueObject *a = lm::row::at (source, i), *b = lm::row::at (target, i);
     Version version = value_version (a, b);
     if (b)
       g_object_set_data (G_OBJECT (b), "VERSION", GUINT_TO_POINTER (guint (version)));
-    lm::append (values, b);
+    lm::row::append_take (patched, b ? g_object_ref (b) : nullptr);
   }
   return patched;
 }
@@ -621,32 +635,63 @@ versioned (TavrelModelDataRowModel *row, Version version)
 TavrelModelDataRowModel *
 lone_row (TavrelModelDataRowModel *row, Version version)
 {
-  TavrelModelDataRowModel *lone = tavrel_model_data_row_model_new ();
-  GeeArrayList *values = tavrel_model_data_row_model_get_values (lone);
-  for (gint i = 0, n = value_count (row); i < n; i++) {
-    g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_row_model_get_value_at (row, i);
+  gint n = value_count (row);
+  TavrelModelDataRowModel *lone = lm::row::make (version, n);
+  for (gint i = 0; i < n; i++) {
+    TavrelModelDataValueObject *value = lm::row::at (row, i);
     if (value && version == INSERT)
       g_object_set_data (G_OBJECT (value), "VERSION", GUINT_TO_POINTER (guint (version)));
-    lm::append (values, value);
+    lm::row::append_take (lone, value ? g_object_ref (value) : nullptr);
   }
-  return versioned (lone, version);
+  return lone;
 }
 
-/* The texts of a row's key values, each marked by its length so that no
- * two different sets of texts read alike; a value the row lacks, or a
+/* The exact text of a key value.  Rendering is for people: a double shows
+ * two decimals and a binary value stops at its first zero byte, so keys
+ * that differ could read alike; and the database NULL renders as "". */
+std::string
+exact_text (TavrelModelDataValueObject *value)
+{
+  if (tavrel_model_data_value_object_get_is_null (value))
+    return "N";
+  g_auto (GValue) held = G_VALUE_INIT;
+  tavrel_model_data_value_object_to_value (value, &held);
+  if (G_VALUE_HOLDS_DOUBLE (&held) || G_VALUE_HOLDS_FLOAT (&held)) {
+    gchar text[G_ASCII_DTOSTR_BUF_SIZE];
+    double number = G_VALUE_HOLDS_DOUBLE (&held) ? g_value_get_double (&held) : g_value_get_float (&held);
+    return std::string ("D") + g_ascii_dtostr (text, sizeof text, number);
+  }
+  if (G_VALUE_HOLDS (&held, G_TYPE_BYTES)) {
+    std::string hex = "B";
+    if (auto *bytes = static_cast<GBytes *> (g_value_get_boxed (&held))) {
+      gsize size = 0;
+      auto *data = static_cast<const guint8 *> (g_bytes_get_data (bytes, &size));
+      for (gsize i = 0; i < size; i++) {
+        hex += "0123456789abcdef"[data[i] >> 4];
+        hex += "0123456789abcdef"[data[i] & 15];
+      }
+    }
+    return hex;
+  }
+  g_autofree gchar *text = tavrel_model_data_value_object_to_string (value);
+  return std::string ("S") + (text ? text : "");
+}
+
+/* The exact texts of a row's key values, each marked by its length so that
+ * no two different sets of texts read alike; a value the row lacks, or a
  * null slot, has a mark of its own. */
 std::string
 key_of (TavrelModelDataRowModel *row, const gint *keys, gint n_keys)
 {
   std::string key;
   for (gint k = 0; k < n_keys; k++) {
-    g_autoptr (TavrelModelDataValueObject) value = tavrel_model_data_row_model_get_value_at (row, keys[k]);
-    g_autofree gchar *text = value ? tavrel_model_data_value_object_to_string (value) : nullptr;
-    if (!text) {
+    TavrelModelDataValueObject *value = keys[k] < value_count (row) ? lm::row::at (row, keys[k]) : nullptr;
+    if (!value) {
       key += '-';
       continue;
     }
-    key += std::to_string (strlen (text));
+    std::string text = exact_text (value);
+    key += std::to_string (text.size ());
     key += ':';
     key += text;
   }

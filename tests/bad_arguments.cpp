@@ -24,17 +24,27 @@ instantiable (GType type)
 }
 
 gpointer
-make (GType type)
+make (GType type, Holding holding)
 {
   if (type == G_TYPE_LIST_MODEL)
     return g_list_store_new (G_TYPE_OBJECT);
-  if (type == GEE_TYPE_ARRAY_LIST)
-    return gee_array_list_new (G_TYPE_OBJECT, (GBoxedCopyFunc) g_object_ref, g_object_unref, nullptr, nullptr,
-                               nullptr);
+  if (type == GEE_TYPE_ARRAY_LIST) {
+    bool strings = holding == Holding::strings || holding == Holding::one_string;
+    GeeArrayList *list = strings ? tavrel_model_list_new_strings () : tavrel_model_list_new_objects (G_TYPE_OBJECT);
+    if (holding == Holding::one_string)
+      tavrel_model_list_append_string (list, "x");
+    if (holding == Holding::one_object) {
+      g_autoptr (GObject) element = G_OBJECT (g_object_new (G_TYPE_OBJECT, nullptr));
+      tavrel_model_list_append_object (list, element);
+    }
+    return list;
+  }
   if (type == GEE_TYPE_HASH_MAP)
-    return gee_hash_map_new (G_TYPE_STRING, (GBoxedCopyFunc) g_strdup, g_free, G_TYPE_STRING,
-                             (GBoxedCopyFunc) g_strdup, g_free, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr);
+    return holding == Holding::versions
+               ? gee_hash_map_new (G_TYPE_STRING, (GBoxedCopyFunc) g_strdup, g_free,
+                                   TAVREL_MODEL_TRANSFORM_TYPE_DATA_VERSION, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
+               : tavrel_model_map_new_strings ();
   if (type == G_TYPE_OUTPUT_STREAM)
     return g_memory_output_stream_new_resizable ();
   GType concrete = instantiable (type);
@@ -112,13 +122,13 @@ Probe::keep (gpointer object)
 }
 
 gpointer
-Probe::object_argument (int i, GType type)
+Probe::object_argument (int i, GType type, Holding holding)
 {
   if (bad (i) && case_.fault == Fault::wrong_type)
     return keep (g_object_new (stranger_to (type), nullptr));
   if (bad (i))
     return nullptr;
-  return keep (make (type));
+  return keep (make (type, holding));
 }
 
 gpointer *

@@ -22,6 +22,17 @@
 
 namespace lmtest::bad {
 
+/* What a valid libgee container handed to a function holds: the list and
+ * map helpers check their elements before the rest of their arguments, and
+ * a position is only valid in a list that has one. */
+enum class Holding {
+  objects,
+  strings,
+  versions,
+  one_object,
+  one_string,
+};
+
 enum class Fault {
   null_pointer, /* NULL where the function needs a pointer */
   wrong_type,   /* an object of another class, or a type not the class's own */
@@ -43,7 +54,6 @@ struct Case {
 
 const std::vector<Case> &cases ();
 const std::vector<GType (*) ()> &classes ();
-extern const size_t functions_declared;
 
 /* The callback handed to every asynchronous function: a refused call must
  * never call back. */
@@ -58,9 +68,9 @@ class Probe {
 
   template <class T>
   T *
-  object (int i, GType type)
+  object (int i, GType type, Holding holding = Holding::objects)
   {
-    return static_cast<T *> (object_argument (i, type));
+    return static_cast<T *> (object_argument (i, type, holding));
   }
   template <class T>
   T **
@@ -102,7 +112,7 @@ class Probe {
 
  private:
   bool bad (int i) const { return case_.argument == i; }
-  gpointer object_argument (int i, GType type);
+  gpointer object_argument (int i, GType type, Holding holding);
   gpointer *out_object_argument (int i);
   gpointer keep (gpointer object);
 

@@ -459,6 +459,27 @@ TEST_F (Patcher, TablesComparedByKey)
   EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_IDENTICAL,
              tavrel_model_transform_patcher_diff_data_table_by_key (patcher, source, source, keys, 1, &patched));
   EXPECT_EQ (nullptr, patched);
+
+  /* Keys that render alike but differ: doubles past two decimals, bytes
+   * after a zero byte, NULL and "": no pair, so each is deleted and
+   * inserted rather than updated. */
+  auto keyed = [] (std::initializer_list<gpointer> keys) {
+    TavrelModelDataTableModel *t = tavrel_model_data_table_model_new ();
+    for (gpointer key : keys) {
+      g_autoptr (TavrelModelDataRowModel) r = row ({key, tavrel_model_data_value_string_new ("v")});
+      tavrel_model_data_table_model_append (t, r);
+    }
+    return t;
+  };
+  const guint8 bytes_a[] = {1, 0, 2}, bytes_b[] = {1, 0, 3};
+  g_autoptr (TavrelModelDataTableModel) near_source = keyed (
+      {tavrel_model_data_value_double_new (1.004), tavrel_model_data_value_binary_new (bytes_a, 3), tavrel_model_data_value_null_new ()});
+  g_autoptr (TavrelModelDataTableModel) near_target = keyed (
+      {tavrel_model_data_value_double_new (1.001), tavrel_model_data_value_binary_new (bytes_b, 3), tavrel_model_data_value_string_new ("")});
+  EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE,
+             tavrel_model_transform_patcher_diff_data_table_by_key (patcher, near_source, near_target, keys, 1, &patched));
+  EXPECT_EQ (6u, g_list_model_get_n_items (G_LIST_MODEL (patched)));
+  g_clear_object (&patched);
   const gint negative[] = {0, -1};
   EXPECT_EQ (TAVREL_MODEL_TRANSFORM_DATA_VERSION_INITIAL,
              tavrel_model_transform_patcher_diff_data_table_by_key (patcher, source, target, negative, 2, nullptr));
