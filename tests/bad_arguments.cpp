@@ -380,13 +380,28 @@ Probe::call (const std::function<void ()> &body)
 }
 
 void
-Probe::returned_pointer (const void *result, bool owned)
+Probe::returned_pointer (const void *result, Owned owned)
 {
   if (case_.fault != Fault::accepts_null) {
     EXPECT_EQ (nullptr, result) << "a refused call returned something";
   }
-  if (result && owned)
+  if (!result)
+    return;
+  switch (owned) {
+  case Owned::nothing:
+    break;
+  case Owned::object:
     g_object_unref ((gpointer) result);
+    break;
+  case Owned::objects:
+    for (auto **object = (GObject **) result; *object; object++)
+      g_object_unref (*object);
+    g_free ((gpointer) result);
+    break;
+  case Owned::strings:
+    g_strfreev ((gchar **) result);
+    break;
+  }
 }
 
 namespace {

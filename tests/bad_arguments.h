@@ -33,6 +33,14 @@ enum class Holding {
   one_string,
 };
 
+/* What a pointer a function returns hands over to its caller. */
+enum class Owned {
+  nothing,
+  object,
+  objects, /* a NULL-terminated array of references */
+  strings,
+};
+
 enum class Fault {
   null_pointer, /* NULL where the function needs a pointer */
   wrong_type,   /* an object of another class, or a type not the class's own */
@@ -100,7 +108,7 @@ class Probe {
   /* Runs the call between a record of everything handed to it and the
    * check that all of it is as it was. */
   void call (const std::function<void ()> &body);
-  void returned_pointer (const void *result, bool owned);
+  void returned_pointer (const void *result, Owned owned);
   template <class T>
   void
   returned_number (T result, int neutral)

@@ -235,9 +235,17 @@ class Generator:
         if ret == "void":
             line = f"  p.call ([&] {{ {call}; }});"
         elif ret.endswith("*"):
-            # Only constructors and the factory can succeed here (when an
-            # argument accepts NULL), and their result is a new reference.
-            owned = "true" if re.search(r"_(new|construct)\w*$|_factory$", function) else "false"
+            # What a call that succeeds here (an argument accepts NULL)
+            # hands over: a new object from constructors and the factory,
+            # a new array from the helpers that read a whole list.
+            if re.search(r"_(new|construct)\w*$|_factory$", function):
+                owned = "Owned::object"
+            elif ret == "GObject **":
+                owned = "Owned::objects"
+            elif ret == "gchar **":
+                owned = "Owned::strings"
+            else:
+                owned = "Owned::nothing"
             line = f"  p.call ([&] {{ p.returned_pointer ({call}, {owned}); }});"
         else:
             neutral = "-1" if re.search(POSITION_RESULTS, function) else "0"
