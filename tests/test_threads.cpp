@@ -2,7 +2,8 @@
 /*
  * What the library shares between threads: its registered types, the
  * patterns compiled on first use (FROM clauses, view columns, geography),
- * the local time zone it keeps, and the factory's tables.  Sixteen threads
+ * the local time zone it keeps, the factory's tables, and what the
+ * catalogue's JSON form and the patcher learn of each class on first use.  Sixteen threads
  * reach all of it at the same moment, each object of their own, and must
  * get what one thread alone gets afterwards.  CI runs this suite under
  * ThreadSanitizer as well, which sees the races that happen to give the
@@ -13,6 +14,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <json-glib/json-glib.h>
 
 #include "tests/every_get_type.h"
 #include "tests/support.h"
@@ -89,6 +92,19 @@ work ()
           tavrel_model_data_value_geography_latitude (TAVREL_MODEL_DATA_VALUE_GEOGRAPHY (value))));
     g_object_unref (value);
   }
+  TavrelModelMetaMetaTable *table = tavrel_model_meta_meta_table_new ();
+  g_object_unref (tavrel_model_meta_meta_table_new_column (table, "id", TAVREL_MODEL_DATA_DATA_TYPE_INT32));
+  gchar *json = json_gobject_to_data (G_OBJECT (table), nullptr);
+  GObject *read = json_gobject_from_data (TAVREL_MODEL_META_TYPE_META_TABLE, json, -1, nullptr);
+  g_object_unref (tavrel_model_meta_meta_table_new_column (TAVREL_MODEL_META_META_TABLE (read), "name",
+                                                            TAVREL_MODEL_DATA_DATA_TYPE_STRING));
+  TavrelModelTransformPatcher *patcher = tavrel_model_transform_patcher_new ();
+  seen.push_back (std::string (json) + " "
+                  + std::to_string (tavrel_model_transform_patcher_diff_model (patcher, TAVREL_MODEL_META_META_OBJECT (table), TAVREL_MODEL_META_META_OBJECT (read))));
+  g_object_unref (patcher);
+  g_object_unref (read);
+  g_free (json);
+  g_object_unref (table);
   return seen;
 }
 
@@ -130,6 +146,8 @@ TEST_F (Threads, SixteenAtOnceSeeWhatOneSees)
   }
   EXPECT_EQ ("shop.line", alone[1]);
   EXPECT_EQ ("x,d,", alone[G_N_ELEMENTS (statements) + 1]);
+  /* The second column is an INSERT beneath the table: an UPDATE. */
+  EXPECT_EQ (std::to_string (TAVREL_MODEL_TRANSFORM_DATA_VERSION_UPDATE), alone.back ().substr (alone.back ().rfind (' ') + 1));
 }
 
 }  // namespace
