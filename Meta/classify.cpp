@@ -104,6 +104,7 @@ tavrel_model_meta_meta_classify_new_with_model (TavrelModelMetaDBObject kind, co
 {
   CHECK_NAMES ();
   LM_RETURN_VAL_IF_FAIL (list_model != NULL, NULL);
+  LM_RETURN_VAL_IF_FAIL (G_IS_LIST_MODEL (list_model), NULL);
   return tavrel_model_meta_meta_classify_construct_with_model (TAVREL_MODEL_META_TYPE_META_CLASSIFY, kind,
                                                                database, schema, label, list_model);
 }

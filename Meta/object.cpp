@@ -14,6 +14,8 @@
 
 #include <json-glib/json-glib.h>
 
+#include <mutex>
+
 #include "Support/json.h"
 
 /* ---- object kinds ------------------------------------------------------ */
@@ -203,12 +205,12 @@ const Plan &
 plan_of (gpointer object)
 {
   static GQuark quark = g_quark_from_static_string ("lm-meta-plan");
-  static GMutex lock;
+  static std::mutex lock;
   GType type = G_OBJECT_TYPE (object);
   if (auto *plan = static_cast<const Plan *> (g_type_get_qdata (type, quark)))
     return *plan;
 
-  g_mutex_lock (&lock);
+  std::unique_lock<std::mutex> guard (lock);
   auto *plan = static_cast<Plan *> (g_type_get_qdata (type, quark));
   if (!plan) {
     /* Lives as long as the class: registered types are never unloaded. */
@@ -226,7 +228,7 @@ plan_of (gpointer object)
     }
     g_type_set_qdata (type, quark, plan);
   }
-  g_mutex_unlock (&lock);
+  guard.unlock ();
   return *plan;
 }
 

@@ -210,6 +210,26 @@ read (const F &field) noexcept
   return FieldOps<F>::read (field);
 }
 
+/* Why value cannot be the value of an object-valued property, as the
+ * condition a setter's check failed, or null when it can (null always can).
+ * GObject checks the class of what g_object_set hands a property, but the
+ * exported setters take a pointer of the C type alone: a caller's cast can
+ * hand them anything, and a container of other elements than the ones a
+ * list or map property holds crashes whoever walks it later.
+ * (Support/container.cpp) */
+const char *object_refusal (GParamSpec *pspec, gpointer value);
+
+template <auto Member>
+inline const char *
+refusal (field_arg_t<Member> value)
+{
+  using Arg = field_arg_t<Member>;
+  if constexpr (std::is_pointer_v<Arg> && !std::is_same_v<Arg, const char *>)
+    return value ? object_refusal (slot<Member>::pspec, (gpointer) value) : nullptr;
+  else
+    return nullptr;
+}
+
 /* The one path by which a field-backed property changes. */
 template <auto Member>
 void
@@ -356,8 +376,19 @@ install_properties (GObjectClass *klass)
   {                                                                    \
     LM_RETURN_IF_FAIL (self != NULL);                                  \
     LM_RETURN_IF_FAIL (IS (self));                                     \
+    LM_CHECK_OBJECT_VALUE (&lm::private_type<Type>::type::field);      \
     lm::assign<&lm::private_type<Type>::type::field> (self, value);    \
   }
+
+/* A setter's check of an object-valued argument: its class, and for a list
+ * or map what its elements are. */
+#define LM_CHECK_OBJECT_VALUE(member)                                  \
+  do {                                                                 \
+    if (const char *refused = lm::refusal<member> (value)) {           \
+      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, refused);      \
+      return;                                                          \
+    }                                                                  \
+  } while (0)
 
 /* A second getter of a field under another exported name, e.g.
  *   LM_GETTER_NAMED (SELF, int32, itsvalue, gint32, 0)
@@ -380,6 +411,7 @@ install_properties (GObjectClass *klass)
   {                                                                          \
     LM_RETURN_IF_FAIL (self != NULL);                                        \
     LM_RETURN_IF_FAIL (IS (self));                                           \
+    LM_CHECK_OBJECT_VALUE (&lm::private_type<Type>::type::field);            \
     lm::assign<&lm::private_type<Type>::type::field> (self, value);          \
   }
 

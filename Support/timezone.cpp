@@ -1,12 +1,17 @@
 /* SPDX-License-Identifier: LGPL-2.1-or-later */
 #include "Support/timezone.h"
 
+#include <mutex>
+
 namespace lm {
 
 namespace {
 
+/* The library's locks are the standard library's: GMutex is a futex of
+ * GLib's own, which ThreadSanitizer cannot see, and the thread suite runs
+ * under it. */
 struct LocalZone {
-  GMutex lock;
+  std::mutex lock;
   GTimeZone *zone = nullptr;
   char *tz = nullptr; /* the TZ the zone was resolved under */
   gint64 resolved_at = 0;
@@ -21,7 +26,7 @@ local_zone ()
 {
   const char *tz = g_getenv ("TZ");
   gint64 now = g_get_monotonic_time ();
-  g_mutex_lock (&local.lock);
+  std::lock_guard<std::mutex> guard (local.lock);
   bool stale = !local.zone || g_strcmp0 (tz, local.tz) != 0 || (!tz && now - local.resolved_at > G_USEC_PER_SEC);
   if (stale) {
     if (local.zone)
@@ -31,9 +36,7 @@ local_zone ()
     local.tz = g_strdup (tz);
     local.resolved_at = now;
   }
-  GTimeZone *zone = g_time_zone_ref (local.zone);
-  g_mutex_unlock (&local.lock);
-  return zone;
+  return g_time_zone_ref (local.zone);
 }
 
 GDateTime *

@@ -15,6 +15,7 @@
  */
 
 #include <deque>
+#include <mutex>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -66,11 +67,11 @@ const std::vector<Readable> &
 readable_properties (gpointer object)
 {
   static GQuark quark = g_quark_from_static_string ("lm-patcher-readable");
-  static GMutex lock;
+  static std::mutex lock;
   GType type = G_OBJECT_TYPE (object);
   if (auto *list = static_cast<const std::vector<Readable> *> (g_type_get_qdata (type, quark)))
     return *list;
-  g_mutex_lock (&lock);
+  std::unique_lock<std::mutex> guard (lock);
   auto *list = static_cast<std::vector<Readable> *> (g_type_get_qdata (type, quark));
   if (!list) {
     list = new std::vector<Readable> ();
@@ -81,7 +82,7 @@ readable_properties (gpointer object)
         list->push_back ({pspecs[i], lm::row_of (pspecs[i])});
     g_type_set_qdata (type, quark, list);
   }
-  g_mutex_unlock (&lock);
+  guard.unlock ();
   return *list;
 }
 

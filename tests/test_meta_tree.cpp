@@ -3,8 +3,12 @@
  * schemas, databases and classification nodes, and whole trees through
  * JSON. */
 
+#include <string.h>
+
+#include <functional>
 #include <utility>
 
+#include "Support/gee.h"
 #include "tests/catalogue.h"
 
 using lmtest::differences;
@@ -383,4 +387,54 @@ TEST_F (Tree, WholeCatalogueTreeComesBackFromJson)
   g_autoptr (GObject) back = from_json (TAVREL_MODEL_META_TYPE_META_DATABASE, text);
   EXPECT_EQ ("", differences (database, back));
   EXPECT_EQ (text, to_json (back));
+}
+
+/* A list or map whose elements the property cannot hold is refused, and
+ * the container held before stays: a table whose column list held strings
+ * crashed when it was written to JSON. */
+TEST_F (Tree, ContainerSettersRefuseOtherElements)
+{
+  g_autoptr (TavrelModelMetaMetaTable) table = tavrel_model_meta_meta_table_new_with_names ("d", "s", "t");
+  g_autoptr (TavrelModelMetaMetaIndex) index = tavrel_model_meta_meta_index_new ();
+  g_autoptr (TavrelModelMetaMetaRole) role = tavrel_model_meta_meta_role_new ();
+  g_autoptr (GeeArrayList) texts = lm::string_list ();
+  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (texts), "id");
+  g_autoptr (GeeArrayList) objects = lm::object_list (G_TYPE_OBJECT);
+  g_autoptr (GeeHashMap) numbers =
+      gee_hash_map_new (G_TYPE_STRING, (GBoxedCopyFunc) g_strdup, g_free, G_TYPE_INT, nullptr, nullptr, nullptr,
+                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+
+  struct Case {
+    const char *critical;
+    std::function<void ()> set;
+    std::function<gpointer ()> held;
+  };
+  TavrelModelMetaMetaTable *meta_table = table;
+  TavrelModelMetaMetaIndex *meta_index = index;
+  TavrelModelMetaMetaRelation *meta_role = TAVREL_MODEL_META_META_RELATION (role);
+  const Case cases[] = {
+      {"tavrel_model_meta_meta_table_set_columns: assertion 'g_type_is_a (gee_traversable_get_element_type "
+       "(value), G_TYPE_OBJECT)' failed",
+       [&] { tavrel_model_meta_meta_table_set_columns (meta_table, texts); },
+       [&] { return (gpointer) tavrel_model_meta_meta_table_get_columns (meta_table); }},
+      {"tavrel_model_meta_meta_index_set_columns: assertion 'gee_traversable_get_element_type (value) == "
+       "G_TYPE_STRING' failed",
+       [&] { tavrel_model_meta_meta_index_set_columns (meta_index, objects); },
+       [&] { return (gpointer) tavrel_model_meta_meta_index_get_columns (meta_index); }},
+      {"tavrel_model_meta_meta_relation_set_privileges: assertion 'gee_map_get_key_type (value) == G_TYPE_STRING "
+       "&& gee_map_get_value_type (value) == G_TYPE_STRING' failed",
+       [&] { tavrel_model_meta_meta_relation_set_privileges (meta_role, numbers); },
+       [&] { return (gpointer) tavrel_model_meta_meta_relation_get_privileges (meta_role); }},
+  };
+  for (const Case &c : cases) {
+    gpointer before = c.held ();
+    c.set ();
+    expect_critical (c.critical);
+    EXPECT_EQ (before, c.held ()) << c.critical;
+  }
+  /* The table still writes, and a list of objects of any class is taken. */
+  g_autofree gchar *json = json_gobject_to_data (G_OBJECT (meta_table), nullptr);
+  EXPECT_NE (nullptr, strstr (json, "\"columns\" : []"));
+  tavrel_model_meta_meta_table_set_columns (meta_table, objects);
+  EXPECT_EQ ((gpointer) objects, tavrel_model_meta_meta_table_get_columns (meta_table));
 }
