@@ -28,6 +28,9 @@ namespace lm::meta {
  * it has used; reading runs this before it looks a name up. */
 void register_types ();
 
+/* The get_type functions of the 26 catalogue classes, base class first. */
+const std::vector<GType (*) ()> &catalogue_classes ();
+
 /* The parts of a qualified name: the nick of the object's kind, and its
  * database, schema and name, each "" where a caller set null (a part left
  * empty stays empty). */

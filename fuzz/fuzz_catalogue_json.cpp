@@ -14,27 +14,15 @@
 
 #include "fuzz/fuzz.h"
 
+#include "Meta/object.h"
+
 #include <optional>
 
 static GType
 class_of (uint8_t byte)
 {
-  static GType (*const classes[]) () = {
-      tavrel_model_meta_meta_object_get_type,   tavrel_model_meta_meta_column_get_type,
-      tavrel_model_meta_meta_index_get_type,    tavrel_model_meta_meta_constraint_get_type,
-      tavrel_model_meta_meta_primary_key_get_type, tavrel_model_meta_meta_unique_get_type,
-      tavrel_model_meta_meta_foreign_key_get_type, tavrel_model_meta_meta_check_get_type,
-      tavrel_model_meta_meta_exclude_get_type,  tavrel_model_meta_meta_trigger_get_type,
-      tavrel_model_meta_meta_rule_get_type,     tavrel_model_meta_meta_event_get_type,
-      tavrel_model_meta_meta_synonym_get_type,  tavrel_model_meta_meta_table_get_type,
-      tavrel_model_meta_meta_view_get_type,     tavrel_model_meta_materialized_get_type,
-      tavrel_model_meta_meta_routine_get_type,  tavrel_model_meta_meta_function_get_type,
-      tavrel_model_meta_meta_procedure_get_type, tavrel_model_meta_meta_external_get_type,
-      tavrel_model_meta_meta_schema_get_type,   tavrel_model_meta_meta_database_get_type,
-      tavrel_model_meta_meta_classify_get_type, tavrel_model_meta_meta_relation_get_type,
-      tavrel_model_meta_meta_role_get_type,     tavrel_model_meta_meta_user_get_type,
-  };
-  return classes[byte % G_N_ELEMENTS (classes)] ();
+  const auto &classes = lm::meta::catalogue_classes ();
+  return classes[byte % classes.size ()] ();
 }
 
 static std::string
