@@ -584,7 +584,7 @@ TAVREL_MODEL_API void tavrel_model_meta_meta_object_clear_slice (TavrelModelMeta
 /**
  * TavrelModelMetaMetaColumn:identity:
  *
- * The identity specification.
+ * The identity clause, as the server states it.
  */
 /**
  * TavrelModelMetaMetaColumn:is-binary:
@@ -945,9 +945,9 @@ TAVREL_MODEL_API void tavrel_model_meta_meta_column_set_auto_increment_seed (Tav
  * tavrel_model_meta_meta_column_get_identity:
  * @self: a #TavrelModelMetaMetaColumn
  *
- * Gets the identity specification.
+ * Gets the identity clause.
  *
- * Returns: (transfer none) (nullable): the identity specification
+ * Returns: (transfer none) (nullable): the identity clause
  */
 TAVREL_MODEL_API const gchar *tavrel_model_meta_meta_column_get_identity (TavrelModelMetaMetaColumn *self) TAVREL_MODEL_NOEXCEPT;
 
@@ -956,7 +956,7 @@ TAVREL_MODEL_API const gchar *tavrel_model_meta_meta_column_get_identity (Tavrel
  * @self: a #TavrelModelMetaMetaColumn
  * @value: (nullable): the new text, copied
  *
- * Sets the identity specification.
+ * Sets the identity clause.
  */
 TAVREL_MODEL_API void tavrel_model_meta_meta_column_set_identity (TavrelModelMetaMetaColumn *self, const gchar *value) TAVREL_MODEL_NOEXCEPT;
 
