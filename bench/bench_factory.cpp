@@ -92,19 +92,6 @@ parse_by_hand (const Cell &cell, GTimeZone *utc)
   }
 }
 
-long
-resident_bytes ()
-{
-  long pages_total = 0, pages_resident = 0;
-  FILE *statm = fopen ("/proc/self/statm", "r");
-  if (!statm)
-    return 0;
-  if (fscanf (statm, "%ld %ld", &pages_total, &pages_resident) != 2)
-    pages_resident = 0;
-  fclose (statm);
-  return pages_resident * sysconf (_SC_PAGESIZE);
-}
-
 /* A driver's fill: each row's texts through append_texts. */
 TavrelModelDataTableModel *
 build_table_from_texts ()
@@ -167,9 +154,9 @@ main (int argc, char **argv)
 
   /* Memory is measured once, before anything else has grown the heap: what
    * one table of 800,000 cells adds to the resident set, and the peak. */
-  long before = resident_bytes ();
+  long before = lmbench::resident_bytes ();
   TavrelModelDataTableModel *measured = build_table ();
-  long grown = resident_bytes () - before;
+  long grown = lmbench::resident_bytes () - before;
   struct rusage usage = {};
   getrusage (RUSAGE_SELF, &usage);
   g_object_unref (measured);

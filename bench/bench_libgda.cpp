@@ -171,19 +171,6 @@ check_contents ()
 
 /* ---- memory ---------------------------------------------------------------- */
 
-long
-resident_bytes ()
-{
-  long pages_total = 0, pages_resident = 0;
-  FILE *statm = fopen ("/proc/self/statm", "r");
-  if (!statm)
-    return 0;
-  if (fscanf (statm, "%ld %ld", &pages_total, &pages_resident) != 2)
-    pages_resident = 0;
-  fclose (statm);
-  return pages_resident * sysconf (_SC_PAGESIZE);
-}
-
 struct Footprint {
   double resident_per_cell = 0;
   double heap_per_cell = 0;
@@ -202,11 +189,11 @@ footprint (const Road &road, int n_rows)
   if (child == 0) {
     close (fds[0]);
     Footprint f;
-    long before = resident_bytes ();
+    long before = lmbench::resident_bytes ();
     struct mallinfo2 heap_before = mallinfo2 ();
     gpointer model = road.fill (n_rows);
     struct mallinfo2 heap_after = mallinfo2 ();
-    long after = resident_bytes ();
+    long after = lmbench::resident_bytes ();
     double cells = double (n_rows) * n_columns;
     f.resident_per_cell = double (after - before) / cells;
     f.heap_per_cell = double ((heap_after.uordblks + heap_after.hblkhd) - (heap_before.uordblks + heap_before.hblkhd)) / cells;

@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <glib-object.h>
 
+#include <stdio.h>
 #include <unistd.h>
 
 #include <map>
@@ -110,6 +111,20 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   std::map<std::string, double> floors_;
 };
+
+/* The process's resident set in bytes, 0 where /proc cannot tell. */
+inline long
+resident_bytes ()
+{
+  long pages_total = 0, pages_resident = 0;
+  FILE *statm = fopen ("/proc/self/statm", "r");
+  if (!statm)
+    return 0;
+  if (fscanf (statm, "%ld %ld", &pages_total, &pages_resident) != 2)
+    pages_resident = 0;
+  fclose (statm);
+  return pages_resident * sysconf (_SC_PAGESIZE);
+}
 
 inline int
 run (int argc, char **argv)
