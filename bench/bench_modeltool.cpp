@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/lmbench.h"
+#include "tests/tool/many_tables.h"
 #include "tools/catalog.h"
 #include "tools/driver.h"
 #include "tools/rows.h"
@@ -34,15 +35,7 @@ struct Databases {
     tables = folder + "/tables.db";
     rows = folder + "/rows.db";
 
-    std::string sql = "BEGIN;";
-    for (int i = 0; i < 10000; i++) {
-      std::string n = std::to_string (i);
-      sql += "CREATE TABLE t" + n + " (id INTEGER PRIMARY KEY, name TEXT NOT NULL, amount NUMERIC CHECK (amount >= 0)" +
-             (i ? ", up INTEGER REFERENCES t" + std::to_string (i - 1) + " (id)" : std::string ()) + ");";
-      if (i % 10 == 0)
-        sql += "CREATE INDEX t" + n + "_by_name ON t" + n + " (name);";
-    }
-    build (tables, sql + "COMMIT;");
+    build (tables, lmtest::many_tables_sql (10000));
     build (rows, "CREATE TABLE items (id INTEGER PRIMARY KEY, name TEXT NOT NULL, price REAL, quantity INTEGER, note TEXT);"
                  "WITH RECURSIVE n (i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000)"
                  " INSERT INTO items SELECT i, 'item ' || i, i * 0.25, i % 97,"

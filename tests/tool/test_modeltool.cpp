@@ -21,6 +21,7 @@
 #include <set>
 #include <sstream>
 
+#include "tests/tool/many_tables.h"
 #include "tools/catalog.h"
 #include "tools/compare.h"
 #include "tools/ddl.h"
@@ -405,15 +406,7 @@ TEST_F (Tool, CataloguesReadBackIdentical)
 
 TEST_F (Tool, TenThousandTables)
 {
-  std::string sql = "BEGIN;";
-  for (int i = 0; i < 10000; i++) {
-    std::string n = std::to_string (i);
-    sql += "CREATE TABLE t" + n + " (id INTEGER PRIMARY KEY, name TEXT NOT NULL, amount NUMERIC CHECK (amount >= 0)" +
-           (i ? ", up INTEGER REFERENCES t" + std::to_string (i - 1) + " (id)" : std::string ()) + ");";
-    if (i % 10 == 0)
-      sql += "CREATE INDEX t" + n + "_by_name ON t" + n + " (name);";
-  }
-  build_database (path ("many.db"), sql + "COMMIT;");
+  build_database (path ("many.db"), lmtest::many_tables_sql (10000));
 
   Outcome written = run ({"catalog", "-o", "many.json", "many.db"});
   ASSERT_EQ (0, written.status) << written.err;
