@@ -251,7 +251,15 @@ template <auto Member>
 void
 set_field (GObject *object, const GValue *value)
 {
-  assign<Member> (object, FieldOps<field_t<Member>>::from_gvalue (value));
+  auto held = FieldOps<field_t<Member>>::from_gvalue (value);
+  /* GObject has checked the class; what a list or map holds it cannot. */
+  if (const char *refused = refusal<Member> (held)) {
+    GParamSpec *pspec = slot<Member>::pspec;
+    g_autofree gchar *where = g_strdup_printf ("%s:%s", g_type_name (pspec->owner_type), pspec->name);
+    g_return_if_fail_warning (G_LOG_DOMAIN, where, refused);
+    return;
+  }
+  assign<Member> (object, held);
 }
 
 template <auto Member>

@@ -389,9 +389,10 @@ TEST_F (Tree, WholeCatalogueTreeComesBackFromJson)
   EXPECT_EQ (text, to_json (back));
 }
 
-/* A list or map whose elements the property cannot hold is refused, and
- * the container held before stays: a table whose column list held strings
- * crashed when it was written to JSON. */
+/* A list or map whose elements the property cannot hold is refused, by its
+ * setter and through the property alike, and the container held before
+ * stays: a table whose column list held strings crashed when it was written
+ * to JSON. */
 TEST_F (Tree, ContainerSettersRefuseOtherElements)
 {
   g_autoptr (TavrelModelMetaMetaTable) table = tavrel_model_meta_meta_table_new_with_names ("d", "s", "t");
@@ -416,6 +417,11 @@ TEST_F (Tree, ContainerSettersRefuseOtherElements)
       {"tavrel_model_meta_meta_table_set_columns: assertion 'g_type_is_a (gee_traversable_get_element_type "
        "(value), G_TYPE_OBJECT)' failed",
        [&] { tavrel_model_meta_meta_table_set_columns (meta_table, texts); },
+       [&] { return (gpointer) tavrel_model_meta_meta_table_get_columns (meta_table); }},
+      /* Bindings set properties through GObject, which checks the class only. */
+      {"TavrelModelMetaMetaTable:columns: assertion 'g_type_is_a (gee_traversable_get_element_type (value), "
+       "G_TYPE_OBJECT)' failed",
+       [&] { g_object_set (meta_table, "columns", texts, nullptr); },
        [&] { return (gpointer) tavrel_model_meta_meta_table_get_columns (meta_table); }},
       {"tavrel_model_meta_meta_index_set_columns: assertion 'gee_traversable_get_element_type (value) == "
        "G_TYPE_STRING' failed",
