@@ -240,6 +240,24 @@ assign (gpointer instance, field_arg_t<Member> value)
     g_object_notify_by_pspec (G_OBJECT (instance), slot<Member>::pspec);
 }
 
+/* assign, after the check of an object-valued value that both roads in
+ * from a caller share, the setter and set_property.  A refusal is a
+ * critical under the setter's name, or "Class:property" where the value
+ * came through the property (where is null). */
+template <auto Member>
+void
+assign_checked (gpointer instance, field_arg_t<Member> value, const char *where)
+{
+  if (const char *refused = refusal<Member> (value)) {
+    GParamSpec *pspec = slot<Member>::pspec;
+    g_autofree gchar *property =
+        where ? nullptr : g_strdup_printf ("%s:%s", g_type_name (pspec->owner_type), pspec->name);
+    g_return_if_fail_warning (G_LOG_DOMAIN, where ? where : property, refused);
+    return;
+  }
+  assign<Member> (instance, value);
+}
+
 template <auto Member>
 void
 get_field (GObject *object, GValue *value)
@@ -251,15 +269,8 @@ template <auto Member>
 void
 set_field (GObject *object, const GValue *value)
 {
-  auto held = FieldOps<field_t<Member>>::from_gvalue (value);
   /* GObject has checked the class; what a list or map holds it cannot. */
-  if (const char *refused = refusal<Member> (held)) {
-    GParamSpec *pspec = slot<Member>::pspec;
-    g_autofree gchar *where = g_strdup_printf ("%s:%s", g_type_name (pspec->owner_type), pspec->name);
-    g_return_if_fail_warning (G_LOG_DOMAIN, where, refused);
-    return;
-  }
-  assign<Member> (object, held);
+  assign_checked<Member> (object, FieldOps<field_t<Member>>::from_gvalue (value), nullptr);
 }
 
 template <auto Member>
@@ -384,19 +395,8 @@ install_properties (GObjectClass *klass)
   {                                                                    \
     LM_RETURN_IF_FAIL (self != NULL);                                  \
     LM_RETURN_IF_FAIL (IS (self));                                     \
-    LM_CHECK_OBJECT_VALUE (&lm::private_type<Type>::type::field);      \
-    lm::assign<&lm::private_type<Type>::type::field> (self, value);    \
+    lm::assign_checked<&lm::private_type<Type>::type::field> (self, value, __func__); \
   }
-
-/* A setter's check of an object-valued argument: its class, and for a list
- * or map what its elements are. */
-#define LM_CHECK_OBJECT_VALUE(member)                                  \
-  do {                                                                 \
-    if (const char *refused = lm::refusal<member> (value)) {           \
-      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, refused);      \
-      return;                                                          \
-    }                                                                  \
-  } while (0)
 
 /* A second getter of a field under another exported name, e.g.
  *   LM_GETTER_NAMED (SELF, int32, itsvalue, gint32, 0)
@@ -419,8 +419,7 @@ install_properties (GObjectClass *klass)
   {                                                                          \
     LM_RETURN_IF_FAIL (self != NULL);                                        \
     LM_RETURN_IF_FAIL (IS (self));                                           \
-    LM_CHECK_OBJECT_VALUE (&lm::private_type<Type>::type::field);            \
-    lm::assign<&lm::private_type<Type>::type::field> (self, value);          \
+    lm::assign_checked<&lm::private_type<Type>::type::field> (self, value, __func__); \
   }
 
 #define LM_ACCESSORS_(prefix, Type, IS, field, ctype, neutral) \
