@@ -428,8 +428,10 @@ meta_object_real_deserialize_property (TavrelModelMetaMetaObject *self, const gc
   }
   if (json_serializable_default_deserialize_property (JSON_SERIALIZABLE (self), property_name, value, pspec,
                                                       property_node) &&
-      holds_as_written (pspec, value, property_node))
+      holds_as_written (pspec, value, property_node)) {
+    lm::json::make_utf8 (value);
     return TRUE;
+  }
   /* A member of the wrong JSON type, or a number the property cannot hold,
    * leaves the property as it is: handled, so that json-glib neither warns
    * nor sets what it made of the node. */

@@ -6,6 +6,22 @@
 
 namespace lm::json {
 
+Utf8::Utf8 (const gchar *text) : text_ (text)
+{
+  if (text && !g_utf8_validate (text, -1, nullptr))
+    repaired_ = g_utf8_make_valid (text, -1);
+}
+
+void
+make_utf8 (GValue *value)
+{
+  if (!G_VALUE_HOLDS_STRING (value))
+    return;
+  const gchar *text = g_value_get_string (value);
+  if (text && !g_utf8_validate (text, -1, nullptr))
+    g_value_take_string (value, g_utf8_make_valid (text, -1));
+}
+
 JsonNode *
 from_string_map (GeeMap *map)
 {
@@ -39,7 +55,8 @@ to_string_map (JsonNode *node)
     const gchar *text = "";
     if (JSON_NODE_HOLDS_VALUE (member) && json_node_get_value_type (member) == G_TYPE_STRING)
       text = json_node_get_string (member);
-    gee_abstract_map_set (GEE_ABSTRACT_MAP (map), name, text);
+    Utf8 key (name), held (text);
+    gee_abstract_map_set (GEE_ABSTRACT_MAP (map), key.get (), held.get ());
   }
   return map;
 }
@@ -65,8 +82,10 @@ to_string_list (JsonNode *node)
   JsonArray *array = json_node_get_array (node);
   for (guint i = 0, n = json_array_get_length (array); i < n; i++) {
     JsonNode *element = json_array_get_element (array, i);
-    if (JSON_NODE_HOLDS_VALUE (element) && json_node_get_value_type (element) == G_TYPE_STRING)
-      append (list, const_cast<gchar *> (json_node_get_string (element)));
+    if (JSON_NODE_HOLDS_VALUE (element) && json_node_get_value_type (element) == G_TYPE_STRING) {
+      Utf8 text (json_node_get_string (element));
+      append (list, const_cast<gchar *> (text.get ()));
+    }
   }
   return list;
 }

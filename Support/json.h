@@ -16,14 +16,37 @@
 
 namespace lm::json {
 
+/* A text read from a document, as UTF-8.  json-glib's parser decodes an
+ * unpaired surrogate escape ("\ud800") into bytes that are no UTF-8, and a
+ * document built in memory may hold any bytes; kept as they are, they would
+ * be written into a document no parser reads back.  Each sequence that is
+ * no UTF-8 becomes U+FFFD and the rest of the text is kept. */
+class Utf8 {
+ public:
+  explicit Utf8 (const gchar *text);
+  Utf8 (const Utf8 &) = delete;
+  Utf8 &operator= (const Utf8 &) = delete;
+  ~Utf8 () { g_free (repaired_); }
+  const gchar *get () const { return repaired_ ? repaired_ : text_; }
+
+ private:
+  const gchar *text_;
+  gchar *repaired_ = nullptr;
+};
+
+/* The same for a string a GValue holds (other values are left alone). */
+void make_utf8 (GValue *value);
+
 /* {"key": "value", ...} in the map's iteration order. */
 JsonNode *from_string_map (GeeMap *map);
-/* A member whose value is not a JSON string is kept with the value "". */
+/* A member whose value is not a JSON string is kept with the value "";
+ * names and values are made UTF-8. */
 GeeHashMap *to_string_map (JsonNode *node);
 
 /* ["text", ...] in list order. */
 JsonNode *from_string_list (GeeArrayList *list);
-/* An element that is not a JSON string is skipped. */
+/* An element that is not a JSON string is skipped; the others are made
+ * UTF-8. */
 GeeArrayList *to_string_list (JsonNode *node);
 
 /* [{...}, ...]: each element's own JSON form, in list order; with_class adds
